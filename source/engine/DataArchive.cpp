@@ -1,0 +1,6 @@
+#include "DataArchive.h"
+
+Ogre::ArchiveFactory* createDataArchiveFactory()
+{
+    return nullptr;
+}

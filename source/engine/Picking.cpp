@@ -1,0 +1,4 @@
+// Picking and button messages.
+#include "Scene.h"
+
+void Scene::pickObject() {}

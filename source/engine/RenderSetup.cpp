@@ -1,0 +1,499 @@
+// Render set-up: the settings dialog, the render system and its window,
+// resource locations, the scene manager, the viewport and font scrolling.
+#include "Application.h"
+
+#include "Log.h"
+#include "platform/Platform.h"
+
+#include <OgreConfigFile.h>
+#include <OgreMaterialManager.h>
+#include <OgrePass.h>
+#include <OgreRenderSystem.h>
+#include <OgreRenderWindow.h>
+#include <OgreResourceGroupManager.h>
+#include <OgreRoot.h>
+#include <OgreSceneManager.h>
+#include <OgreStringConverter.h>
+#include <OgreTechnique.h>
+#include <OgreTextureManager.h>
+#include <OgreTextureUnitState.h>
+#include <OgreViewport.h>
+
+#include <cstdlib>
+
+namespace
+{
+const Ogre::ConfigOptionMap& optionsOf(Ogre::RenderSystem* rs)
+{
+    return rs->getConfigOptions();
+}
+
+bool offers(Ogre::RenderSystem* rs, const std::string& option)
+{
+    return optionsOf(rs).count(option) != 0;
+}
+
+Ogre::RenderSystem* renderSystemByName(Ogre::Root* root, const std::string& name)
+{
+    for (Ogre::RenderSystem* rs : root->getAvailableRenderers())
+        if (rs->getName() == name)
+            return rs;
+    return nullptr;
+}
+
+// Fills one list of the dialog from a render-system option, with the
+// current value (from the options map when it names a possible value)
+// selected.  Video modes of 16 bits are left out.
+void fillChoice(Platform::SettingsDialogModel::Choice& choice, Ogre::RenderSystem* rs,
+                const std::string& option, const CAppState& state, const std::string& stateKey)
+{
+    choice.values.clear();
+    choice.selected = -1;
+    auto it = optionsOf(rs).find(option);
+    if (it == optionsOf(rs).end())
+        return;
+    std::string current = it->second.currentValue;
+    auto st = state.mOptions.find(stateKey);
+    if (st != state.mOptions.end())
+        current = st->second.value;
+    for (const std::string& value : it->second.possibleValues)
+    {
+        if (option == "Video Mode" && value.find("16-bit") != std::string::npos)
+            continue;
+        if (value == current)
+            choice.selected = static_cast<int>(choice.values.size());
+        choice.values.push_back(value);
+    }
+    if (choice.selected < 0 && !choice.values.empty())
+        choice.selected = 0;
+}
+
+// The anti-aliasing option: OGRE's GL render system calls it "FSAA".
+std::string antiAliasingOption(Ogre::RenderSystem* rs)
+{
+    if (offers(rs, "Anti aliasing"))
+        return "Anti aliasing";
+    return "FSAA";
+}
+
+struct DialogContext
+{
+    Ogre::Root* root;
+    CAppState* state;
+};
+
+void refillDialog(Platform::SettingsDialogModel& model, void* context)
+{
+    DialogContext* ctx = static_cast<DialogContext*>(context);
+    if (model.selectedRenderSystem < 0 ||
+        model.selectedRenderSystem >= static_cast<int>(model.renderSystems.size()))
+        return;
+    Ogre::RenderSystem* rs = renderSystemByName(ctx->root, model.renderSystems[model.selectedRenderSystem]);
+    if (!rs)
+        return;
+    const bool old = rs->getName().find("Direct3D7") != std::string::npos;
+    model.antiAliasing.enabled = !old;
+    model.floatingPointMode.enabled = !old;
+    model.perfHudEnabled = !old;
+    fillChoice(model.videoMode, rs, "Video Mode", *ctx->state, "Video Mode");
+    fillChoice(model.antiAliasing, rs, antiAliasingOption(rs), *ctx->state, "Anti aliasing");
+    fillChoice(model.floatingPointMode, rs, "Floating-point mode", *ctx->state, "Floating-point mode");
+    fillChoice(model.renderingDevice, rs, "Rendering Device", *ctx->state, "Rendering Device");
+}
+
+std::string selectedText(const Platform::SettingsDialogModel::Choice& choice)
+{
+    if (choice.selected < 0 || choice.selected >= static_cast<int>(choice.values.size()))
+        return std::string();
+    return choice.values[choice.selected];
+}
+
+std::string option(const CAppState& state, const std::string& key)
+{
+    auto it = state.mOptions.find(key);
+    return it != state.mOptions.end() ? it->second.value : std::string();
+}
+
+// Sets a render-system option only when the render system offers it.
+bool setIfOffered(Ogre::RenderSystem* rs, const std::string& name, const std::string& value)
+{
+    if (!offers(rs, name) || value.empty())
+        return false;
+    const Ogre::ConfigOption& opt = optionsOf(rs).at(name);
+    if (!opt.possibleValues.empty())
+    {
+        bool possible = false;
+        for (const std::string& v : opt.possibleValues)
+            possible = possible || v == value;
+        if (!possible)
+            return false;
+    }
+    rs->setConfigOption(name, value);
+    return true;
+}
+} // namespace
+
+bool CApplication::runSettingsDialog()
+{
+    CAppState& state = mAppState;
+    state.setDefaultOptions();
+    state.loadOptions();
+
+    const Ogre::RenderSystemList& renderers = mRoot->getAvailableRenderers();
+
+    if (mSetupFlag)
+    {
+        Log::print("DIALOG");
+        if (renderers.empty())
+        {
+            Platform::messageBox("ERROR: Render systems not found!", "Fatal error", Platform::MB_ICON_ERROR);
+            std::exit(0);
+        }
+        Platform::SettingsDialogModel model;
+        for (Ogre::RenderSystem* rs : renderers)
+        {
+            if (rs->getName() == option(state, "RenderSubsystem"))
+                model.selectedRenderSystem = static_cast<int>(model.renderSystems.size());
+            model.renderSystems.push_back(rs->getName());
+        }
+        model.fullScreen = option(state, "Full Screen") == "Yes";
+        model.vsync = option(state, "VSync") == "Yes";
+        model.perfHud = option(state, "Allow NVPerfHUD") == "Yes";
+        model.noPostEffects = mNoPostEffects;
+        if (Platform::fileExists("splash.bmp"))
+            model.splashBitmap = "splash.bmp";
+        DialogContext ctx{mRoot, &state};
+        refillDialog(model, &ctx);
+
+        const int result = Platform::runSettingsDialog(model, refillDialog, &ctx);
+        if (result == 0)
+            return false;
+        if (result > 0)
+        {
+            auto store = [&](const char* key, const std::string& value) {
+                OptionValue& v = state.mOptions[key];
+                v.value = value;
+                v.persistent = 1;
+            };
+            store("RenderSubsystem", model.renderSystems[model.selectedRenderSystem]);
+            store("Video Mode", selectedText(model.videoMode));
+            store("Anti aliasing", selectedText(model.antiAliasing));
+            store("Floating-point mode", selectedText(model.floatingPointMode));
+            store("Rendering Device", selectedText(model.renderingDevice));
+            store("Full Screen", model.fullScreen ? "Yes" : "No");
+            store("VSync", model.vsync ? "Yes" : "No");
+            store("Allow NVPerfHUD", model.perfHud ? "Yes" : "No");
+            mNoPostEffects = model.noPostEffects;
+            state.saveOptions();
+        }
+        else
+            Log::print("\nWARNING: No display for the settings dialog, using the saved settings");
+    }
+
+    // The saved render system may be one this machine lacks (the default names
+    // one that never exists here): fall back to the first one and store it.
+    Ogre::RenderSystem* rs = renderSystemByName(mRoot, option(state, "RenderSubsystem"));
+    if (!rs)
+    {
+        if (renderers.empty())
+        {
+            Platform::messageBox("ERROR: Render systems not found!", "Fatal error", Platform::MB_ICON_ERROR);
+            std::exit(0);
+        }
+        rs = renderers.front();
+        Log::print("\nWARNING: Render system [%s] not available, using [%s]",
+                   option(state, "RenderSubsystem").c_str(), rs->getName().c_str());
+        OptionValue& v = state.mOptions["RenderSubsystem"];
+        v.value = rs->getName();
+        v.persistent = 1;
+        state.saveOption("RenderSubsystem");
+    }
+    mRoot->setRenderSystem(rs);
+
+    // Windowed mode needs a 32-bit desktop.
+    if (option(state, "Full Screen") == "No")
+    {
+        const Platform::DisplayMode desktop = Platform::desktopDisplayMode();
+        if (desktop.bitsPerPixel != 32)
+        {
+            const int answer = Platform::messageBox(
+                "Unable to run game in windowed mode. Switch desktop color resolution to 32 bit.\n\n"
+                "Press 'OK' to play game in fullscreen mode or press 'Cancel' to quit the game.",
+                "Color resolution warning", Platform::MB_OK_CANCEL | Platform::MB_ICON_WARNING);
+            if (answer == Platform::ID_CANCEL)
+                return false;
+            state.mOptions["Full Screen"].value = "Yes";
+        }
+    }
+
+    std::string videoMode;
+    if (option(state, "Full Screen") == "No")
+    {
+        int width = 0, height = 0, bits = 0;
+        getVideoModes(width, height, bits);
+        videoMode = checkVideoMode(height);
+    }
+    else
+        videoMode = option(state, "Video Mode");
+    setIfOffered(rs, "Video Mode", videoMode);
+    setIfOffered(rs, "Full Screen", option(state, "Full Screen"));
+
+    // Anti-aliasing: the dialog stores "Anti aliasing"; "aa_level" wins when set.
+    std::string aa = state.hasOption("aa_level") ? option(state, "aa_level") : option(state, "Anti aliasing");
+    if (aa == "None")
+        aa = "0";
+    setIfOffered(rs, antiAliasingOption(rs), aa);
+    setIfOffered(rs, "VSync", option(state, "VSync"));
+    setIfOffered(rs, "Allow NVPerfHUD", option(state, "Allow NVPerfHUD"));
+    setIfOffered(rs, "Floating-point mode", option(state, "Floating-point mode"));
+    setIfOffered(rs, "Rendering Device", option(state, "Rendering Device"));
+    state.saveOptions();
+
+    if (!state.hasOption("app_name"))
+        state.mOptions["app_name"].value = kGameTitle;
+    mWindow = mRoot->initialise(true, option(state, "app_name"));
+    unsigned long handle = 0;
+    mWindow->getCustomAttribute("WINDOW", &handle);
+    Platform::setFixedSizeWindow(handle, static_cast<int>(mWindow->getWidth()),
+                                 static_cast<int>(mWindow->getHeight()));
+
+    if (!mLowVideoMemory)
+    {
+        const int v = getVideoMemoryMb();
+        if (v > 0 && v <= 20)
+        {
+            Platform::messageBox("Too low video memory detected.", "Low video memory error",
+                                 Platform::MB_ICON_WARNING | Platform::MB_TOPMOST);
+            return false;
+        }
+        if (v > 20 && v < 40)
+        {
+            const int answer = Platform::messageBox(
+                "Low video memory detected. Press 'OK' to play the game with lower quality graphics or "
+                "press 'Cancel' to quit the game.",
+                "Low video memory warning",
+                Platform::MB_OK_CANCEL | Platform::MB_ICON_WARNING | Platform::MB_TOPMOST);
+            if (answer == Platform::ID_CANCEL)
+                return false;
+            mLowVideoMemory = true;
+        }
+    }
+
+    if (mLowVideoMemory)
+    {
+        setIfOffered(rs, "Scale non-alpha textures", "2");
+        Ogre::TextureManager::getSingleton().setDefaultNumMipmaps(1);
+        Ogre::MaterialManager::getSingleton().setActiveScheme("low");
+        if (option(state, "Full Screen") == "Yes")
+            mWindow->setFullscreen(true, 800, 600);
+    }
+    else
+    {
+        if (state.hasOption("mip_num"))
+            Ogre::TextureManager::getSingleton().setDefaultNumMipmaps(
+                Ogre::StringConverter::parseInt(option(state, "mip_num")));
+        Ogre::MaterialManager::getSingleton().setActiveScheme("Default");
+    }
+    return true;
+}
+
+int CApplication::getVideoMemoryMb() const
+{
+    Ogre::RenderSystem* rs = mRoot ? mRoot->getRenderSystem() : nullptr;
+    if (!rs || !offers(rs, "Video Memory"))
+        return 0;
+    return Ogre::StringConverter::parseInt(optionsOf(rs).at("Video Memory").currentValue);
+}
+
+void CApplication::getVideoModes(int& width, int& height, int& bits) const
+{
+    const Platform::DisplayMode mode = Platform::desktopDisplayMode();
+    width = mode.width;
+    height = mode.height;
+    bits = mode.bitsPerPixel;
+}
+
+std::string CApplication::checkVideoMode(int desktopHeight)
+{
+    if (desktopHeight <= 600)
+        return "640 x 480 @ 32-bit colour";
+    if (desktopHeight <= 800)
+        return "800 x 600 @ 32-bit colour";
+    return "1024 x 768 @ 32-bit colour";
+}
+
+void CApplication::addResourceLocations()
+{
+    Ogre::ConfigFile cfg;
+    cfg.load("resources.cfg", "\t:=", true);
+    Ogre::ResourceGroupManager& groups = Ogre::ResourceGroupManager::getSingleton();
+    for (const auto& section : cfg.getSettingsBySection())
+        for (const auto& entry : section.second)
+        {
+            if (entry.first == "Data")
+                mDataArchive = true;
+            groups.addResourceLocation(Platform::normalisePath(entry.second), entry.first, section.first);
+        }
+    const std::string folder = mAppState.getUserFolderA();
+    Platform::createFolders(folder);
+    groups.addResourceLocation(folder, "FileSystem", Ogre::RGN_DEFAULT, false);
+}
+
+void CApplication::createSceneManager()
+{
+    mSceneMgr = mRoot->createSceneManager(Ogre::DefaultSceneManagerFactory::FACTORY_TYPE_NAME, kGameTitle);
+}
+
+namespace
+{
+// With "-notex": material scripts that name textures missing from the data
+// get the same name with "png", then "jpg", then "BaseWhite".
+class TextureRepairListener : public Ogre::ResourceGroupListener
+{
+public:
+    void scriptParseStarted(const Ogre::String& name, bool& skipThisScript) override
+    {
+        (void)skipThisScript;
+        if (name.find(".material") == Ogre::String::npos || !mNotYetRepaired || !mMaterialParsed)
+            return;
+        mNotYetRepaired = false;
+        repairAll();
+    }
+    void scriptParseEnded(const Ogre::String& name, bool) override
+    {
+        if (name.find(".material") != Ogre::String::npos)
+            mMaterialParsed = true;
+    }
+    void resourceGroupScriptingStarted(const Ogre::String&, size_t) override {}
+    void resourceGroupScriptingEnded(const Ogre::String&) override {}
+    void resourceGroupLoadStarted(const Ogre::String&, size_t) override {}
+    void resourceLoadStarted(const Ogre::ResourcePtr&) override {}
+    void resourceLoadEnded() override {}
+    void worldGeometryStageStarted(const Ogre::String&) override {}
+    void worldGeometryStageEnded() override {}
+    void resourceGroupLoadEnded(const Ogre::String&) override {}
+
+private:
+    static std::string repaired(const std::string& name)
+    {
+        Ogre::ResourceGroupManager& groups = Ogre::ResourceGroupManager::getSingleton();
+        if (groups.resourceExists("General", name))
+            return name;
+        const size_t dot = name.rfind('.');
+        const std::string stem = name.substr(0, dot);
+        if (groups.resourceExists("General", stem + ".png"))
+            return stem + ".png";
+        if (groups.resourceExists("General", stem + ".jpg"))
+            return stem + ".jpg";
+        return "BaseWhite";
+    }
+
+    static void repairAll()
+    {
+        auto it = Ogre::MaterialManager::getSingleton().getResourceIterator();
+        while (it.hasMoreElements())
+        {
+            Ogre::MaterialPtr material = Ogre::static_pointer_cast<Ogre::Material>(it.getNext());
+            const std::string& name = material->getName();
+            if (name.find("01_jeep/jeep") != std::string::npos ||
+                name.find("00_mask_metal") != std::string::npos)
+                continue;
+            for (Ogre::Technique* technique : material->getTechniques())
+                for (Ogre::Pass* pass : technique->getPasses())
+                    for (Ogre::TextureUnitState* unit : pass->getTextureUnitStates())
+                    {
+                        const size_t frames = unit->getNumFrames();
+                        for (size_t f = 0; f < frames; ++f)
+                        {
+                            const std::string texture = unit->getFrameTextureName(f);
+                            if (texture.find('.') == std::string::npos)
+                                continue;
+                            const std::string fixed = repaired(texture);
+                            if (fixed == texture)
+                                continue;
+                            if (frames == 1)
+                                unit->setTextureName(fixed, Ogre::TEX_TYPE_2D);
+                            else
+                                unit->setFrameTextureName(fixed, static_cast<unsigned>(f));
+                        }
+                    }
+        }
+    }
+
+    bool mNotYetRepaired = true;
+    bool mMaterialParsed = false;
+};
+} // namespace
+
+void CApplication::initResources()
+{
+    if (mNoTextures && mDataArchive)
+    {
+        static TextureRepairListener listener; // for the rest of the run
+        Ogre::ResourceGroupManager::getSingleton().addResourceGroupListener(&listener);
+    }
+    Ogre::ResourceGroupManager::getSingleton().initialiseAllResourceGroups();
+}
+
+void CApplication::setupFonts()
+{
+    if (!mAppState.hasOption("font_scroll_x") || !mAppState.hasOption("font_scroll_y"))
+        return;
+    const float x = Ogre::StringConverter::parseReal(option(mAppState, "font_scroll_x"));
+    const float y = Ogre::StringConverter::parseReal(option(mAppState, "font_scroll_y"));
+    auto it = Ogre::MaterialManager::getSingleton().getResourceIterator();
+    while (it.hasMoreElements())
+    {
+        Ogre::MaterialPtr material = Ogre::static_pointer_cast<Ogre::Material>(it.getNext());
+        // Materials without a first technique, pass or unit are not fonts.
+        if (material->getNumTechniques() == 0)
+            continue;
+        Ogre::Technique* technique = material->getTechnique(0);
+        if (technique->getNumPasses() == 0)
+            continue;
+        Ogre::Pass* pass = technique->getPass(0);
+        if (pass->getNumTextureUnitStates() == 0)
+            continue;
+        Ogre::TextureUnitState* unit = pass->getTextureUnitState(0);
+        if (unit->getTextureName() == "00_font_01Texture")
+            unit->setTextureScroll(x, y);
+    }
+}
+
+void CApplication::createViewport()
+{
+    if (!mCamera || !mWindow)
+        return;
+    mViewport = mWindow->addViewport(mCamera, 0, 0.0f, 0.0f, 1.0f, 1.0f);
+    mViewport->setBackgroundColour(Ogre::ColourValue(0, 0, 0, 1));
+    mCamera->setAspectRatio(1.3333334f);
+}
+
+void CApplication::useFirstCamera()
+{
+    const Ogre::SceneManager::CameraList& cameras = mSceneMgr->getCameras();
+    if (cameras.empty())
+    {
+        Log::print("\nWARNING: The scene has no camera, keeping the current one");
+        return;
+    }
+    mCamera = cameras.begin()->second;
+    mCamera->setAspectRatio(1.3333334f);
+    if (mViewport)
+        mViewport->setCamera(mCamera);
+}
+
+void CApplication::setCameraByName(const std::string& name)
+{
+    if (!mSceneMgr->hasCamera(name))
+    {
+        Log::print("\nWARNING: Can't find camera [%s]", name.c_str());
+        return;
+    }
+    enableCompositors(false);
+    mCamera = mSceneMgr->getCamera(name);
+    mCamera->setAspectRatio(1.3333334f);
+    if (mViewport)
+        mViewport->setCamera(mCamera);
+    enableCompositors(true);
+}

@@ -1,0 +1,128 @@
+// The seam between the game and the operating system.
+//
+// The engine needs a handful of services that the desktop provides: a
+// single-instance lock, message boxes, a console, the user's data folder,
+// INI files, a millisecond clock, the desktop's display mode, the window's
+// title and frame, and opening a link with the desktop's opener.  They are
+// declared here and implemented once for Linux/X11 in source/platform.
+// Nothing outside this folder includes X11 or POSIX headers.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace Platform
+{
+// ---------------------------------------------------------------- process
+/// Takes the named single-instance lock for the life of the process.
+/// False when another process holds it (or it cannot be taken).
+bool acquireInstanceLock(const std::string& name);
+
+/// Console of a "-log" run: standard output.
+void openConsole();
+void closeConsole();
+void consoleWrite(const char* text);
+/// Debugger output: standard error.
+void debugOutput(const char* text);
+
+/// Milliseconds from an arbitrary start, monotonic, wrapping at 32 bits.
+uint32_t milliseconds();
+
+// ---------------------------------------------------------------- message boxes
+enum MessageBoxFlags : unsigned
+{
+    MB_OK_ONLY = 0x0,
+    MB_OK_CANCEL = 0x1,
+    MB_ICON_ERROR = 0x10,
+    MB_ICON_WARNING = 0x30,
+    MB_ICON_INFORMATION = 0x40,
+    MB_TOPMOST = 0x40000,
+};
+enum MessageBoxResult
+{
+    ID_OK = 1,
+    ID_CANCEL = 2
+};
+/// Shows a modal message box when a display exists; the text always goes to
+/// standard error too.  Without a display (or when TQ_MESSAGEBOX_ANSWER is
+/// set to "ok" or "cancel", for tests) the answer comes without asking.
+int messageBox(const std::string& text, const std::string& caption, unsigned flags);
+
+// ---------------------------------------------------------------- files and folders
+/// Turns the backslashes of a path written for the data ("texts\font.fontdef")
+/// into slashes.  Every path that comes from data or code passes through here.
+std::string normalisePath(const std::string& path);
+bool fileExists(const std::string& path);
+bool deleteFile(const std::string& path);
+/// Creates the folder and every missing parent; an existing folder is fine.
+bool createFolders(const std::string& path);
+/// The user's application-data folder: $XDG_DATA_HOME, else ~/.local/share.
+std::string appDataFolder();
+/// Opens a file with the desktop's opener (xdg-open); nothing when the file
+/// or the opener is missing.  Does not wait.
+void shellOpen(const std::string& path);
+
+// ---------------------------------------------------------------- INI files
+/// Reads key of section from an INI file into at most size-1 characters.
+/// Returns the number of characters copied (0 for a missing file, section,
+/// key or an empty value: then the default is copied).
+size_t getPrivateProfileString(const std::string& section, const std::string& key,
+                               const std::string& def, std::string& out, size_t size,
+                               const std::string& file);
+/// Writes key = value into section of an INI file, creating what is missing.
+bool writePrivateProfileString(const std::string& section, const std::string& key,
+                               const std::string& value, const std::string& file);
+
+// ---------------------------------------------------------------- text
+/// UTF-8 to wide text and back.  False on malformed input.
+bool utf8ToWide(const std::string& in, std::wstring& out);
+bool wideToUtf8(const std::wstring& in, std::string& out);
+
+// ---------------------------------------------------------------- display and window
+struct DisplayMode
+{
+    int width = 0;
+    int height = 0;
+    int bitsPerPixel = 0;
+};
+/// The desktop's current mode; zeros when there is no display.
+DisplayMode desktopDisplayMode();
+
+/// The native window is the X11 window id that OGRE reports as "WINDOW".
+void setWindowTitle(unsigned long window, const std::string& title);
+/// Fixes the window's size: no maximise button, no resizable frame.
+void setFixedSizeWindow(unsigned long window, int width, int height);
+
+// ---------------------------------------------------------------- settings dialog
+/// What the render settings dialog shows and what it gives back.
+struct SettingsDialogModel
+{
+    struct Choice
+    {
+        std::vector<std::string> values;
+        int selected = -1;
+        bool enabled = true;
+    };
+    std::vector<std::string> renderSystems;
+    int selectedRenderSystem = 0;
+    Choice videoMode, antiAliasing, floatingPointMode, renderingDevice;
+    bool fullScreen = false, vsync = false, noPostEffects = false, perfHud = false;
+    bool perfHudEnabled = true;
+    std::string splashBitmap; ///< path of "splash.bmp", empty when missing
+};
+/// Called when another render system is chosen in the dialog: refills the
+/// four lists of the model for that render system.
+using SettingsRefill = void (*)(SettingsDialogModel& model, void* context);
+/// Runs the modal dialog; 1 for OK (model holds the choices), 0 for Cancel,
+/// -1 when no display exists.
+int runSettingsDialog(SettingsDialogModel& model, SettingsRefill refill, void* context);
+} // namespace Platform
+
+namespace Platform
+{
+/// Asks the window manager to send a close request to the window rather than
+/// kill the connection, and reports whether one came since the last call.
+/// display is OGRE's own X connection ("XDISPLAY").
+bool windowCloseRequested(void* display, unsigned long window);
+} // namespace Platform
