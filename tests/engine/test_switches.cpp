@@ -12,32 +12,30 @@ struct SwitchCase
     bool log, lowMemory, sound, setup;
 };
 
-class Switches : public ::testing::TestWithParam<SwitchCase>
+TEST(Switches, AreReadAsSubstrings)
 {
-};
-
-TEST_P(Switches, AreReadAsSubstrings)
-{
-    const SwitchCase& c = GetParam();
-    CApplication app;
-    app.readSwitches(c.line);
-    EXPECT_EQ(app.mEventMode, c.eventMode) << c.line;
-    EXPECT_EQ(app.mLog, c.log) << c.line;
-    EXPECT_EQ(app.mLowMemory, c.lowMemory) << c.line;
-    EXPECT_EQ(app.mSound, c.sound) << c.line;
-    EXPECT_EQ(app.mSetupFlag, c.setup) << c.line;
+    const SwitchCase cases[] = {
+        {"", -1, false, true, true, false},
+        {"-record", 0, false, true, true, false},
+        {"-play", 1, false, true, true, false},
+        {"-record -play", 1, false, true, true, false},
+        {"-play -record", 1, false, true, true, false},
+        {"-logfile", -1, true, true, true, false},
+        {"x-nosfxy -lowmem", -1, false, true, false, false},
+        {"-setup -log", -1, true, true, true, true},
+    };
+    for (const SwitchCase& c : cases)
+    {
+        SCOPED_TRACE(c.line);
+        CApplication app;
+        app.readSwitches(c.line);
+        EXPECT_EQ(app.mEventMode, c.eventMode);
+        EXPECT_EQ(app.mLog, c.log);
+        EXPECT_EQ(app.mLowMemory, c.lowMemory);
+        EXPECT_EQ(app.mSound, c.sound);
+        EXPECT_EQ(app.mSetupFlag, c.setup);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Table, Switches,
-    ::testing::Values(SwitchCase{"", -1, false, true, true, false},
-                      SwitchCase{"-record", 0, false, true, true, false},
-                      SwitchCase{"-play", 1, false, true, true, false},
-                      SwitchCase{"-record -play", 1, false, true, true, false},
-                      SwitchCase{"-play -record", 1, false, true, true, false},
-                      SwitchCase{"-logfile", -1, true, true, true, false},
-                      SwitchCase{"x-nosfxy -lowmem", -1, false, true, false, false},
-                      SwitchCase{"-setup -log", -1, true, true, true, true}));
 
 TEST(Switches, FlagsFollowTheirSwitches)
 {
