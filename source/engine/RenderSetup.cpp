@@ -19,6 +19,7 @@
 #include <OgreTextureUnitState.h>
 #include <OgreViewport.h>
 
+#include <cstdio>
 #include <cstdlib>
 
 namespace
@@ -131,6 +132,30 @@ bool setIfOffered(Ogre::RenderSystem* rs, const std::string& name, const std::st
     rs->setConfigOption(name, value);
     return true;
 }
+// Video modes are stored as "1024 x 768 @ 32-bit colour"; a render system
+// may spell its modes otherwise ("1024 x  768"): match by width and height,
+// and in a window take the size even when the render system does not list it.
+void setVideoMode(Ogre::RenderSystem* rs, const std::string& mode, bool windowed)
+{
+    int width = 0, height = 0;
+    if (!offers(rs, "Video Mode") || std::sscanf(mode.c_str(), "%d x %d", &width, &height) != 2)
+        return;
+    for (const std::string& value : optionsOf(rs).at("Video Mode").possibleValues)
+    {
+        int w = 0, h = 0;
+        if (std::sscanf(value.c_str(), "%d x %d", &w, &h) == 2 && w == width && h == height)
+        {
+            rs->setConfigOption("Video Mode", value);
+            return;
+        }
+    }
+    if (windowed)
+        rs->setConfigOption("Video Mode", Ogre::StringConverter::toString(width) + " x " +
+                                              Ogre::StringConverter::toString(height));
+    else
+        Log::print("\nWARNING: Video mode [%s] not offered, keeping [%s]", mode.c_str(),
+                   optionsOf(rs).at("Video Mode").currentValue.c_str());
+}
 } // namespace
 
 bool CApplication::runSettingsDialog()
@@ -235,8 +260,8 @@ bool CApplication::runSettingsDialog()
     }
     else
         videoMode = option(state, "Video Mode");
-    setIfOffered(rs, "Video Mode", videoMode);
     setIfOffered(rs, "Full Screen", option(state, "Full Screen"));
+    setVideoMode(rs, videoMode, option(state, "Full Screen") == "No");
 
     // Anti-aliasing: the dialog stores "Anti aliasing"; "aa_level" wins when set.
     std::string aa = state.hasOption("aa_level") ? option(state, "aa_level") : option(state, "Anti aliasing");
