@@ -49,4 +49,13 @@ struct CMessage
         return v;
     }
     void setReal(int i, float v) { std::memcpy(params + 4 * i, &v, 4); }
+
+    /// Copies the target's name; a name over 31 characters is refused with
+    /// a log line and leaves the field empty.
+    bool setName(const char* text);
+    /// Copies a scene name into the parameter area; a name over 63
+    /// characters is refused with a log line and leaves the area empty.
+    bool setSceneName(const char* text);
+    /// The scene name of a load record (always terminated).
+    const char* sceneName() const { return reinterpret_cast<const char*>(params); }
 };

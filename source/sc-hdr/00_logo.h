@@ -1,0 +1,14 @@
+// The script registered as "00_logo.sc".
+#pragma once
+
+#include "CodeScript.h"
+
+class sc_00_logo : public virtual CodeScript
+{
+public:
+    /// mostDerived: set when this builds the whole script (the registry's case).
+    explicit sc_00_logo(int mostDerived = 1)
+    {
+        (void)mostDerived;
+    }
+};

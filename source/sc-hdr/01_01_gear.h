@@ -1,0 +1,14 @@
+// The script registered as "01_01_gear.sc".
+#pragma once
+
+#include "CodeScript.h"
+
+class sc_01_01_gear : public virtual CodeScript
+{
+public:
+    /// mostDerived: set when this builds the whole script (the registry's case).
+    explicit sc_01_01_gear(int mostDerived = 1)
+    {
+        (void)mostDerived;
+    }
+};

@@ -1,0 +1,14 @@
+// The script registered as "01_04_scene.sc".
+#pragma once
+
+#include "CodeScript.h"
+
+class sc_01_04_scene : public virtual CodeScript
+{
+public:
+    /// mostDerived: set when this builds the whole script (the registry's case).
+    explicit sc_01_04_scene(int mostDerived = 1)
+    {
+        (void)mostDerived;
+    }
+};

@@ -1,0 +1,14 @@
+// The script registered as "01_minigame_33.sc".
+#pragma once
+
+#include "CodeScript.h"
+
+class sc_01_minigame_33 : public virtual CodeScript
+{
+public:
+    /// mostDerived: set when this builds the whole script (the registry's case).
+    explicit sc_01_minigame_33(int mostDerived = 1)
+    {
+        (void)mostDerived;
+    }
+};

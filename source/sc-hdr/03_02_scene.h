@@ -1,0 +1,14 @@
+// The script registered as "03_02_scene.sc".
+#pragma once
+
+#include "CodeScript.h"
+
+class sc_03_02_scene : public virtual CodeScript
+{
+public:
+    /// mostDerived: set when this builds the whole script (the registry's case).
+    explicit sc_03_02_scene(int mostDerived = 1)
+    {
+        (void)mostDerived;
+    }
+};

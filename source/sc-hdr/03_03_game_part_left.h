@@ -1,0 +1,14 @@
+// The script registered as "03_03_game_part_left.sc".
+#pragma once
+
+#include "CodeScript.h"
+
+class sc_03_03_game_part_left : public virtual CodeScript
+{
+public:
+    /// mostDerived: set when this builds the whole script (the registry's case).
+    explicit sc_03_03_game_part_left(int mostDerived = 1)
+    {
+        (void)mostDerived;
+    }
+};

@@ -1,0 +1,14 @@
+// The script registered as "04_04_game_node.sc".
+#pragma once
+
+#include "CodeScript.h"
+
+class sc_04_04_game_node : public virtual CodeScript
+{
+public:
+    /// mostDerived: set when this builds the whole script (the registry's case).
+    explicit sc_04_04_game_node(int mostDerived = 1)
+    {
+        (void)mostDerived;
+    }
+};

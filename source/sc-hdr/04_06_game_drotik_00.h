@@ -1,0 +1,14 @@
+// The script registered as "04_06_game_drotik_00.sc".
+#pragma once
+
+#include "CodeScript.h"
+
+class sc_04_06_game_drotik_00 : public virtual CodeScript
+{
+public:
+    /// mostDerived: set when this builds the whole script (the registry's case).
+    explicit sc_04_06_game_drotik_00(int mostDerived = 1)
+    {
+        (void)mostDerived;
+    }
+};

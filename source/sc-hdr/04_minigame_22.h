@@ -1,0 +1,14 @@
+// The script registered as "04_minigame_22.sc".
+#pragma once
+
+#include "CodeScript.h"
+
+class sc_04_minigame_22 : public virtual CodeScript
+{
+public:
+    /// mostDerived: set when this builds the whole script (the registry's case).
+    explicit sc_04_minigame_22(int mostDerived = 1)
+    {
+        (void)mostDerived;
+    }
+};

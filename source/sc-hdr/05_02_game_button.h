@@ -1,0 +1,14 @@
+// The script registered as "05_02_game_button.sc".
+#pragma once
+
+#include "CodeScript.h"
+
+class sc_05_02_game_button : public virtual CodeScript
+{
+public:
+    /// mostDerived: set when this builds the whole script (the registry's case).
+    explicit sc_05_02_game_button(int mostDerived = 1)
+    {
+        (void)mostDerived;
+    }
+};

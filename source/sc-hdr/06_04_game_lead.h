@@ -1,0 +1,14 @@
+// The script registered as "06_04_game_lead.sc".
+#pragma once
+
+#include "CodeScript.h"
+
+class sc_06_04_game_lead : public virtual CodeScript
+{
+public:
+    /// mostDerived: set when this builds the whole script (the registry's case).
+    explicit sc_06_04_game_lead(int mostDerived = 1)
+    {
+        (void)mostDerived;
+    }
+};

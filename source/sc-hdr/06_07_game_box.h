@@ -1,0 +1,14 @@
+// The script registered as "06_07_game_box.sc".
+#pragma once
+
+#include "CodeScript.h"
+
+class sc_06_07_game_box : public virtual CodeScript
+{
+public:
+    /// mostDerived: set when this builds the whole script (the registry's case).
+    explicit sc_06_07_game_box(int mostDerived = 1)
+    {
+        (void)mostDerived;
+    }
+};

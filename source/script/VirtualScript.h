@@ -1,0 +1,260 @@
+// The abstract root of every script.
+//
+// The engine holds and calls a script only through this class: it builds the
+// script by name (createScriptByName), initialises it, gives it its owner's
+// handle and dispatches messages to it.  The script API, the functions that
+// scripts call to act on the world, are members of this class as well; they
+// take the handles of the objects they act on.
+#pragma once
+
+#include "Message.h"
+
+#include <OgreVector.h>
+#include <OgreColourValue.h> // script API (api)
+#include <OgreQuaternion.h>  // script API (api)
+
+#include <cstdint>
+#include <string>
+
+class CObject;
+namespace Ogre
+{
+class SceneNode; // script API (api)
+}
+
+typedef uint32_t OBJECT_HANDLE;
+typedef std::string String;
+typedef Ogre::Vector3 vec3;
+
+class CVirtualScript
+{
+public:
+    CVirtualScript() = default;
+    virtual ~CVirtualScript();
+
+    CVirtualScript(const CVirtualScript&) = delete;
+    CVirtualScript& operator=(const CVirtualScript&) = delete;
+
+    /// Calls the handler slots for one message.
+    virtual void dispatch(CMessage& msg) = 0;
+    /// Called once after the registry built the script; false rejects it.
+    virtual bool init(const String& fileName, const String& group) = 0;
+    /// Called once after the owner entered the object collector.
+    virtual void setOwner(OBJECT_HANDLE owner) = 0;
+
+    /// The script's file name as registered ("00_fader.sc").
+    const String& getName() const { return mName; }
+    /// The owner's handle; 0 until setOwner.
+    OBJECT_HANDLE getOwner() const { return mOwner; }
+
+    // -- script API: notifications ------------------------------------------
+    /// Sends code to target (sender may be 0).  A notification to the camera
+    /// mover ("01_cam_move") is dispatched before this returns; every other
+    /// one is queued.  A target of 0 queues a record that is dropped.
+    static void sendNotify(OBJECT_HANDLE target, OBJECT_HANDLE sender, int code);
+    /// Looks the target up by its node name and sends; a missing name logs
+    /// a warning and the notification is dropped.
+    static void sendNotifyByName(const String& name, int code, OBJECT_HANDLE sender);
+
+    // == script API (api): strings, objects and visibility, bones ==========
+    // Handle-taking functions do nothing (false, 0, zero vector) for handle 0
+    // or a free collector slot.
+    /// Erases the first occurrence of pattern from str.
+    static void strErase(const String& pattern, String& str);
+    /// str := value in decimal, at least width characters, zero-padded.
+    static void strAssignInt(int value, String& str, int width);
+    /// Appends value in decimal, at least width characters, zero-padded.
+    static void strAddInt(int value, String& str, int width);
+    /// target := length characters of str from start (-1: to the end).
+    static void strSubstr(int start, const String& str, int length, String& target);
+    /// a + (b - a) * t.
+    static vec3 lerpVec3(const vec3& a, const vec3& b, float t);
+    /// The rotation about X, then Y, then Z, angles in degrees.
+    static Ogre::Quaternion eulerDegToQuat(float x, float y, float z);
+    /// The three angles in degrees of eulerDegToQuat's convention.
+    static vec3 quatToEulerDeg(const Ogre::Quaternion& q);
+    /// The object named prefix + n (at least two digits); 0 with a warning.
+    static OBJECT_HANDLE findObjectIndexed(const String& prefix, int n);
+    /// The object's position on screen, (0, 0) top left, (1, 1) bottom right.
+    static bool worldToScreen(OBJECT_HANDLE obj, Ogre::Vector2& screen);
+    /// Shows or hides what is attached to the object's node (not its children).
+    static void setVisible(OBJECT_HANDLE obj, bool visible);
+    /// Shows or hides every object of that name with all nodes below it.
+    static void setVisibleByName(const String& name, bool visible);
+    /// Operation 0 adds, 1 sets, 2 removes flags on the movables of the
+    /// object's node and of its direct children.
+    static void setVisibleFlags(OBJECT_HANDLE obj, int operation, uint32_t flags);
+    /// setVisibleFlags on every object of that name.
+    static void setVisibleFlagsByName(const String& name, int operation, uint32_t flags);
+    /// The query (pick) flags of the movables of the node and its children.
+    static void setAttachedFlag(OBJECT_HANDLE obj, uint32_t value);
+    /// setAttachedFlag on every object of that name.
+    static void setAttachedFlagByName(const String& name, uint32_t value);
+    /// The room number of a room object's node name ("LL_RR..."); 0 if none.
+    static int parseNodeName(const String& nodeName);
+    /// The visibility bit of a room (1 to 32); every bit, with a warning,
+    /// for any other number.
+    static uint32_t roomVisibilityMask(int room);
+    /// Every object of that name shows only in the room its node name gives.
+    static void addNodeRoomFlagsByName(const String& name);
+    /// Logs the viewport's mask and the scene's lights.
+    static void dumpLights();
+    /// Moves the nodes of the objects of name under the parent object's
+    /// node, or under the root node for "".
+    static void setParentByName(const String& parentName, const String& name);
+    static vec3 getPosition(OBJECT_HANDLE obj);
+    static void setPosition(OBJECT_HANDLE obj, const vec3& position);
+    static void setScale(OBJECT_HANDLE obj, const vec3& scale);
+    /// Position and a turn of angleDeg about Z.
+    static void setPositionRotZ(OBJECT_HANDLE obj, float x, float y, float z, float angleDeg);
+    /// Orientation from angles in degrees about X, then Y, then Z.
+    static void setOrientationDeg(OBJECT_HANDLE obj, const vec3& anglesDeg);
+    /// Full screen or windowed; every object gets the activate message.
+    static void setWindowMode(bool fullScreen);
+    /// The .scene parameter's text; false when the key is missing.
+    static bool getObjParamS(OBJECT_HANDLE obj, const String& key, String& value);
+    /// The same into a buffer of size bytes; a longer value is cut (logged).
+    static bool getObjParamS(OBJECT_HANDLE obj, const String& key, char* buffer, size_t size);
+    /// The parameter as an int; 0 when missing.
+    static int getObjParamI(OBJECT_HANDLE obj, const String& key);
+    /// The parameter as a float; false and value untouched when missing.
+    static bool getObjParamF(OBJECT_HANDLE obj, const String& key, float& value);
+    static void setObjParamI(OBJECT_HANDLE obj, const String& key, int value);
+    /// Hangs obj's movable on a bone of target's entity; bone null takes it
+    /// back to obj's node.
+    static void attachObjToBone(OBJECT_HANDLE target, OBJECT_HANDLE obj, const char* bone, bool keepOffset);
+    /// The bone's position in world space.
+    static vec3 boneGetWorldPosition(OBJECT_HANDLE obj, const String& bone);
+    static void boneSetManual(OBJECT_HANDLE obj, const String& bone, bool manual);
+    /// Every bone of the skeleton manual (or not).
+    static void bonesSetManual(OBJECT_HANDLE obj, bool manual);
+    /// One bone manual with a scale.
+    static void bonesSetManual(OBJECT_HANDLE obj, const String& bone, const vec3& scale);
+    /// Position of the bone, also as its initial state.
+    static void boneSetPosition(OBJECT_HANDLE obj, const String& bone, const vec3& position);
+    static void boneSetOrientationDeg(OBJECT_HANDLE obj, const String& bone, float x, float y, float z);
+    /// The camera follows that bone from the next frame; handle 0 ends it.
+    static void cameraAttachToBone(OBJECT_HANDLE obj, const String& bone);
+    // == end of script API (api): strings, objects and visibility, bones ===
+
+    // == script API (api): options, configuration, variables, visibility ===
+    /// A persistent option is re-read from options.ini; "Yes" 1, "No" 0.
+    static void getOptionI(const String& key, int& value);
+    /// Stores the option ("Full Screen" as Yes/No); persistent ones are
+    /// written to options.ini at once.
+    static void setOptionI(const String& key, int value);
+    /// An options-map value as an int; 0 when missing.
+    static int getConfigI(const String& key);
+    /// 1 and the value as a float, or 0 with value untouched.
+    static int getConfigF(const String& key, float& value);
+    /// Sets a value for this run only.
+    static void setConfigI(const String& key, int value);
+    /// A game variable as an int; 0 when missing.
+    static int getVarI(const String& key);
+    static void setVarI(const String& key, int value);
+    /// 1 and the text, or 0 with value untouched.
+    static int getVarS(const String& key, String& value);
+    /// The text; empty when missing.
+    static String getVarS(const String& key);
+    static void setVarS(const String& key, const String& value);
+    /// "a_b_variable_index"; index -1 gives "a_b_variable_game_end".
+    static String makeGameArrayKey(int a, int b, int index);
+    static void saveGameArray(int n, int a, int b, const int* values, const int* end);
+    /// Missing keys read 0 and are created empty.
+    static void loadGameArray(int n, int a, int b, int* values, int* end);
+    /// Whether the array's end key exists.
+    static bool isGameEndSet(int a, int b);
+    /// "<node>@visible" for the objects of the dynamic scene files below node.
+    static void saveVisibility(Ogre::SceneNode* node);
+    /// Restores what saveVisibility stored.
+    static void loadVisibility(Ogre::SceneNode* node);
+    // == end of script API (api): options, configuration, variables ========
+
+    // == script API (api): names, projections, cursor, profiles, the rest ==
+    /// The number in the object's node name after prefix.size() characters.
+    static int getNameNumber(OBJECT_HANDLE obj, const String& prefix);
+    /// "05_03_scene" gives 5 and 3; outputs may be null.
+    static void parseNameNumbers(const String& text, int* first, int* second);
+    /// A camera-space point to window fractions (0 at the top).
+    static Ogre::Vector2 projectPoint(const vec3& point);
+    /// screen.x, screen.y window fractions, screen.z the plane's distance
+    /// beyond the camera's parent: the hit point in camera space.
+    static void screenToPlane(const vec3& screen, vec3& out);
+    /// The same in world space.
+    static void screenToPlane2(const vec3& screen, vec3& out);
+    /// The loading bar and its text (string 67).
+    static void setLoadingText(float fraction);
+    /// -1 no clicks, 0 clicks, 1 normal cursor, 2+ highlight, 3-6 with
+    /// the particle cursor "cur_new_loc".
+    static void setCursorMode(int mode);
+    /// 1 readable, 0 missing, -1 damaged save file.
+    static int findUser(const String& fileName);
+    /// The "name" of a save file; false and name untouched when unreadable.
+    static bool getUserName(const String& fileName, String& name);
+    /// Renames the profile of a save file that holds a name; always 0.
+    static int renameUser(const String& fileName, const String& newName);
+    /// "Video Memory" of the first render system; -1 when not reported.
+    static int getVideoMemory();
+    /// A random number from 0 to 999999.
+    static int randomInt();
+    /// Restarts the random sequence (for repeatable runs).
+    static void randomSeed(uint32_t seed);
+    /// Opens a link file with the desktop's opener.
+    static void shellOpen(const String& fileName);
+    // == end of script API (api): names, projections, cursor, profiles =====
+
+    // == script API (api): materials =======================================
+    static void materialSetTextureScale(const String& material, float u, float v);
+    static void materialSetTextureScale2(const String& material, uint16_t pass, uint16_t unit, float u, float v);
+    static void materialSetTextureScroll(const String& material, float u, float v);
+    static void materialSetTextureScroll2(const String& material, uint16_t pass, uint16_t unit, float u, float v);
+    /// Alpha := texture alpha * alpha on pass 0, unit 0.
+    static void materialSetAlpha(const String& material, float alpha);
+    static void materialSetAlpha2(const String& material, uint16_t pass, uint16_t unit, float alpha);
+    /// materialSetAlpha on unit 0 of every pass.
+    static void materialSetAlphaAll(const String& material, float alpha);
+    /// Mode 0 add, 1 modulate, 2 subtract the colour, on pass 0, unit 0.
+    static void materialSetColour(const String& material, float r, float g, float b, int mode);
+    static void materialSetColour2(const String& material, uint16_t pass, float r, float g, float b, int mode);
+    /// Modulates every unit of every pass with colour and alpha.
+    static void materialSetColourAll(const String& material, const Ogre::ColourValue& colour, float alpha);
+    /// Modes 0 to 2 as materialSetColour; 3 keeps the operation and sets
+    /// only the manual colour and blend factor.
+    static void materialBlendColour(const String& material, uint16_t pass, uint16_t unit, float r, float g, float b,
+                                    int mode, float blend = 0.0f);
+    /// The unit's texture; a name missing from "General" is tried as .dds,
+    /// .png, then .jpg.
+    static void materialSetTexturePassUnit(const String& material, uint16_t pass, uint16_t unit,
+                                           const String& texture);
+    /// Whether "General" holds a resource of that name.
+    static bool resourceExists(const String& name);
+    static void materialSetTextureRotate(const String& material, uint16_t unit, float angleDeg);
+    // == end of script API (api): materials ================================
+
+    // == script API (api): particles, billboards, sub-entities, textures ===
+    static void particleSetVisible(const char* name, bool visible);
+    static void particleSetEmitting(const char* name, bool emitting);
+    static void particleSetRate(const char* name, int index, float rate);
+    /// Size of the emitter when it is a "Ring".
+    static void particleSetRingSize(const char* name, int index, float width, float height, float depth);
+    /// Clears the system and runs it forward by seconds in 0.1 s steps.
+    static void particleRestart(const char* name, float seconds);
+    /// Shows or hides the sub-entities that use material.
+    static void submeshSetVisible(OBJECT_HANDLE obj, const String& material, bool visible);
+    /// The material of one sub-entity, or of all for index -1.
+    static void setMaterial(OBJECT_HANDLE obj, int index, const String& material);
+    /// Own animation speed := speed / 1000, with the identity time curve.
+    static void setObjAnimSpeed(OBJECT_HANDLE obj, int speed);
+    /// Time-curve coefficients c0..c3 := each value / 1000.
+    static void setObjAnimParams(OBJECT_HANDLE obj, int c0, int c1, int c2, int c3);
+    static void textureUnload(const String& name);
+    /// Dimensions of the set's first billboard.
+    static void billboardSetSize(const char* name, float width, float height);
+    static void billboardSetVisible(const char* name, bool visible);
+    // == end of script API (api): particles ================================
+
+    // ---------------------------------------------------------------------
+    int32_t mVersion = 4; ///< set by every constructor; nothing reads it
+    String mName;
+    OBJECT_HANDLE mOwner = 0;
+};
