@@ -191,6 +191,9 @@ bool CApplication::runSettingsDialog()
         refillDialog(model, &ctx);
 
         const int result = Platform::runSettingsDialog(model, refillDialog, &ctx);
+        if (!model.splashError.empty())
+            Log::print("\nWARNING: Can't show the splash picture [%s]: %s", model.splashBitmap.c_str(),
+                       model.splashError.c_str());
         if (result == 0)
             return false;
         if (result > 0)

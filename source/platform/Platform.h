@@ -110,6 +110,7 @@ struct SettingsDialogModel
     bool fullScreen = false, vsync = false, noPostEffects = false, perfHud = false;
     bool perfHudEnabled = true;
     std::string splashBitmap; ///< path of "splash.bmp", empty when missing
+    std::string splashError;  ///< set by the dialog when the picture could not be shown
 };
 /// Called when another render system is chosen in the dialog: refills the
 /// four lists of the model for that render system.
