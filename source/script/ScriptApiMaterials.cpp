@@ -167,8 +167,9 @@ void CVirtualScript::materialSetTexturePassUnit(const String& material, uint16_t
     // tried as .dds, then .png, then .jpg.  A texture already loaded (a
     // render target, for one) is taken under its own name.
     String name = texture;
-    if (!Ogre::TextureManager::getSingleton().resourceExists(texture, Ogre::RGN_AUTODETECT) &&
-        !existsInGeneral(texture))
+    Ogre::TextureManager* textures = Ogre::TextureManager::getSingletonPtr();
+    const bool loaded = textures && textures->resourceExists(texture, Ogre::RGN_AUTODETECT);
+    if (!loaded && !existsInGeneral(texture))
     {
         const size_t dot = texture.find_last_of('.');
         const String stem = dot == String::npos ? texture + "." : texture.substr(0, dot + 1);

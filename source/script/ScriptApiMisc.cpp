@@ -205,7 +205,7 @@ int CVirtualScript::getVideoMemory()
     Ogre::Root* root = Ogre::Root::getSingletonPtr();
     if (!root || root->getAvailableRenderers().empty())
         return -1;
-    Ogre::ConfigOptionMap& options = root->getAvailableRenderers().front()->getConfigOptions();
+    const Ogre::ConfigOptionMap& options = root->getAvailableRenderers().front()->getConfigOptions();
     auto it = options.find("Video Memory");
     if (it == options.end())
         return -1;

@@ -15,6 +15,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector> // script API (anim)
 
 class CObject;
 namespace Ogre
@@ -252,6 +253,134 @@ public:
     static void billboardSetSize(const char* name, float width, float height);
     static void billboardSetVisible(const char* name, bool visible);
     // == end of script API (api): particles ================================
+
+    // == script API (api): overlays ========================================
+    // o, e, c: overlay, top-level element (null: none or the overlay itself
+    // where said), child of that element (null: the element itself).  A
+    // missing overlay does nothing; a missing element is logged and skipped.
+    static void overlaySetColourTop(const char* o, const char* e, const char* c, float r, float g, float b, float a);
+    static void overlaySetColourBottom(const char* o, const char* e, const char* c, float r, float g, float b,
+                                       float a);
+    /// e null: the whole overlay.
+    static void overlaySetVisible(const char* o, const char* e, const char* c, bool visible);
+    static void overlaySetPosition(const char* o, const char* e, const char* c, float x, float y);
+    /// Width of the caption in the element's font; 0 and logged without one.
+    static void overlayGetCaptionWidth(const char* o, const char* e, const char* c, float& width);
+    static void overlaySetZOrder(const char* o, int z);
+    static void overlayGetPosition(const char* o, const char* e, float& left, float& top);
+    /// Moves a node that hangs under the root node under parent.
+    static void nodeSetParent(const String& node, const String& parent);
+    /// Moves a node under the root node.
+    static void nodeReturnToRoot(const String& node);
+    static void overlaySetSize(const char* o, const char* e, const char* c, float width, float height);
+    static void overlaySetUV(const char* o, const char* e, const char* c, float left, float top, float right,
+                             float bottom);
+    static void overlayGetSize(const char* o, const char* e, float& width, float& height);
+    static void overlayGetSize(const char* o, const char* e, const char* c, float& width, float& height);
+    /// Rotates the whole overlay.
+    static void overlaySetRotate(const char* o, float angleDeg);
+    /// Number of code points of a string-table text.
+    static int stringLength(int id);
+    /// Caption from the string table, wrapped at lineLength (-1: never), with
+    /// colour codes; the number of lines.
+    static int overlaySetTextById(const char* o, const char* e, const char* c, int id, int lineLength);
+    /// The caption as UTF-8.
+    static void overlayGetCaption(const char* o, const char* e, const char* c, String& caption);
+    static void overlayCaptionBackspace(const char* o, const char* e, const char* c);
+    static void overlayAppendTextById(const char* o, const char* e, const char* c, int id);
+    /// Caption from the string table with colour codes ("[x=r g b a]...[]");
+    /// first != -1 keeps count characters (-1: all) from first, then appends
+    /// appended (may be null).
+    static void overlaySetCaption(const char* o, const char* e, const char* c, int id, int first, int count,
+                                  const char* appended);
+    /// Caption := text (null: empty), no colour codes.
+    static void overlaySetCaptionText(const char* o, const char* e, const char* c, const char* text);
+    /// The same as overlaySetCaptionText, under the name the interface uses.
+    static void overlayCopyCaption(const char* o, const char* e, const char* c, const char* text);
+    static int overlayGetCaptionLength(const char* o, const char* e, const char* c);
+    static void overlaySetCharHeight(const char* o, const char* e, const char* c, float height);
+    static void overlaySetMaterial(const char* o, const char* e, const char* c, const char* material);
+    /// Creates what is missing of overlay, element and child as "Panel"s;
+    /// the innermost one created gets material, position and size.
+    static void overlayCreatePanel(const char* o, const char* e, const char* c, const char* material,
+                                   const Ogre::Vector2* position, const Ogre::Vector2* size, int z);
+    /// As overlayCreatePanel, from an element template (typeName "" lets the
+    /// template decide).
+    static void overlayCreateFromTemplate(const char* o, const char* templateName, const char* e, const char* c,
+                                          const Ogre::Vector2* position, const Ogre::Vector2* size, int z,
+                                          const char* typeName = "");
+    /// Destroys the child, the element, or (e null) the whole overlay, with
+    /// everything below.
+    static void overlayDestroy(const char* o, const char* e, const char* c);
+    // == end of script API (api): overlays =================================
+
+    // == script API (api): render to texture ===============================
+    /// Creates the texture (24 or 32 bits a pixel) and a viewport of camera;
+    /// flags bit 0 automatic update, bit 1 overlays.  An existing render
+    /// texture of that name gets the new viewport; a plain one is refused.
+    static void _createRTT(const String& name, int width, int height, int bitsPerPixel, const String& camera,
+                           int flags, uint32_t visibilityMask);
+    /// Renders the target once now.
+    static void rttRender(const String& name);
+    static void rttSetAutoUpdated(const String& name, bool autoUpdated);
+    /// The visibility mask of the target's viewport 0.
+    static void rttSetVisibilityMask(const String& name, uint32_t mask);
+    /// Renders a frame of the main camera with overlays into the RTT and
+    /// writes it to fileName in the user's folder (format by extension).
+    static void rttSaveToFile(const String& name, const std::wstring& fileName, uint32_t mask);
+    /// Deletes a file of the user's folder, read-only or not.
+    static void deleteUserFile(const std::wstring& fileName);
+    // == end of script API (api): render to texture ========================
+
+    // == script API (anim): animations (ScriptApiAnimation.cpp) ============
+    /// One transform of a flight (animInterpolatePath).
+    struct InterpolationKey
+    {
+        vec3 position;
+        Ogre::Quaternion orientation;
+    };
+    /// Plays the named animation of the object's entity on the object's own
+    /// clock, loops times (0 or less: without end), from time 0.00001; any
+    /// animation it played before stops.  When the loops are done, notify
+    /// gets ON_NOTIFY with the returned id.  0 when the object has no entity
+    /// or no such animation.
+    static int animPlay(OBJECT_HANDLE obj, const String& name, int loops, OBJECT_HANDLE notify);
+    /// Links the skeleton file to the entity's skeleton, takes over its bind
+    /// pose and plays its animation as animPlay does.
+    static int startLinkedAnimation(OBJECT_HANDLE obj, const String& skeleton, const String& name, int loops,
+                                    OBJECT_HANDLE notify);
+    /// A standing way-point of an animated object that plays name (1000
+    /// loops); target gets code when the point is done (0: nobody).
+    static void animAddPoint(OBJECT_HANDLE obj, const String& name, OBJECT_HANDLE target, int code);
+    /// A talking way-point: bodyName loops times with lipName moving the
+    /// mouth to the loudness of sound (a name of 0 or 1 characters goes on
+    /// with the previous point's animation of that layer).
+    static void animAddTransitionPoint(OBJECT_HANDLE obj, const String& bodyName, int loops, const String& lipName,
+                                       int sound, OBJECT_HANDLE target = 0, int code = 0);
+    /// A way-point that plays name and, with move, walks to position; with
+    /// takeOrientation it turns to anglesDeg (X, Y, Z in degrees) on arrival.
+    static void animAddRotatedPoint(OBJECT_HANDLE obj, const vec3& anglesDeg, const String& name, const vec3& position,
+                                    int move, int takeOrientation, OBJECT_HANDLE target, int code);
+    /// The rotation speed (turn progress per second) of the object's layer
+    /// that plays name.
+    static void animSetLayerParam(const String& name, OBJECT_HANDLE obj, int value);
+    /// Length in milliseconds of the object's layer that plays name; 0 (and
+    /// logged) for a missing object or layer.
+    static int animGetCurrentLength(OBJECT_HANDLE obj, const String& name);
+    /// The own animation's time: >= 0 that time, -2 its end, -1 length
+    /// minus the time.
+    static void objSetAnimTime(OBJECT_HANDLE obj, float time);
+    /// Flies the object's node from where it is to position and orientation
+    /// in about duration seconds (shorter when both face alike), with a
+    /// short run-in and run-out along the Z axes (options 1: out of a
+    /// close-up, 0: into one); this script's object is notified at the end.
+    void animInterpolateTo(OBJECT_HANDLE obj, const vec3& position, const Ogre::Quaternion& orientation, float duration,
+                           int options);
+    /// Flies the object's node through the keys' positions on a smooth path
+    /// while it turns from the first key's orientation to the last's, eased
+    /// at both ends; this script's object is notified at the end.
+    void animInterpolatePath(OBJECT_HANDLE obj, const std::vector<InterpolationKey>& keys, float duration);
+    // == end of script API (anim): animations ==============================
 
     // ---------------------------------------------------------------------
     int32_t mVersion = 4; ///< set by every constructor; nothing reads it
