@@ -179,7 +179,7 @@ void Scene::initGame()
 {
     CApplication& app = gApp;
     if (!Ogre::ResourceGroupManager::getSingleton().resourceExists("General", "font.fontdef"))
-        app.mStrings.writeFontDef = true;
+        app.mStrings.mCollectCodePoints = true;
 
     app.mInput = new CInput(app.mRoot, app.mEventMode, "game.env");
     app.mInput->setCursor(false);
@@ -195,6 +195,7 @@ void Scene::initGame()
 
     app.createViewport();
     Scene::loadScene("start.scene", true);
+    app.mStrings.writeFontDef();
 }
 
 int WinMain(const std::string& commandLine)

@@ -6,6 +6,7 @@
 
 #include "AppState.h"
 #include "Message.h"
+#include "StringTable.h"
 
 #include <OgreFrameListener.h>
 #include <OgreQuaternion.h>
@@ -34,12 +35,6 @@ class CObject;
 
 typedef Ogre::Vector3 vec3;
 typedef uint32_t OBJECT_HANDLE;
-
-/// Loaded string tables and the flag that asks for the font definition.
-struct CStringTables
-{
-    bool writeFontDef = false;
-};
 
 class CApplication : public Ogre::FrameListener
 {
@@ -106,12 +101,17 @@ public:
     // -- compositors (post effects) ---------------------------------------
     void enableCompositors(bool enable);
 
+    // -- picking (Picking.cpp) --------------------------------------------
+    /// Stores the query mask of picking; an existing ray query is made anew
+    /// with it.
+    void setPickMask(uint32_t mask);
+
     // ---------------------------------------------------------------------
     int32_t mFrameMs = 0;
     uint32_t mGameClock = 0;
     Ogre::TexturePtr mTexture;
     CAppState mAppState;
-    CStringTables mStrings;
+    StringTable mStrings;
     CLoadProgress* mLoadProgress = nullptr;
     bool mSetupFlag = false;
     bool mDataArchive = false;

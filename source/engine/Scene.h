@@ -10,4 +10,9 @@ void initGame();
 void loadScene(const std::string& name, bool immediate);
 /// Finds the object under the cursor and sends focus changes.
 void pickObject();
+/// Posts the button message (down: 3, else 4) with the picked point to the
+/// hovered object; a held button sends no second down.
+void sendMouseButton(bool down);
+/// The wheel: turns the camera through the camera mover.
+void turnCameraByWheel(float delta);
 } // namespace Scene

@@ -127,3 +127,36 @@ namespace Platform
 /// display is OGRE's own X connection ("XDISPLAY").
 bool windowCloseRequested(void* display, unsigned long window);
 } // namespace Platform
+
+namespace Platform
+{
+// ---------------------------------------------------------------- pointer, cursors and icon
+/// One image of a Windows cursor (.cur) or icon (.ico) file: straight
+/// (not premultiplied) ARGB pixels, top row first.
+struct CursorImage
+{
+    int width = 0;
+    int height = 0;
+    int hotX = 0;
+    int hotY = 0;
+    std::vector<uint32_t> argb;
+};
+/// Reads the first image of .cur or .ico data (1, 4, 8, 24 or 32 bits a
+/// pixel).  False for damaged or unsupported data.
+bool parseCursorData(const unsigned char* data, size_t size, CursorImage& image);
+/// The same from a file; false when it is missing or damaged.
+bool readCursorFile(const std::string& path, CursorImage& image);
+
+/// An X cursor made from a cursor file on display (OGRE's "XDISPLAY"); 0 when
+/// the file is missing or damaged or the server cannot show colour cursors.
+unsigned long loadCursor(void* display, const std::string& path);
+/// Shows cursor over the window; 0 gives back the default cursor.
+void setWindowCursor(void* display, unsigned long window, unsigned long cursor);
+void freeCursor(void* display, unsigned long cursor);
+/// Sets the window's icon from an .ico or .cur file; false when there is none.
+bool setWindowIcon(void* display, unsigned long window, const std::string& path);
+/// Moves the pointer to a point of the window's client area.
+void warpPointer(void* display, unsigned long window, int x, int y);
+/// Asks the window manager to minimise the window.
+void minimiseWindow(void* display, unsigned long window);
+} // namespace Platform
