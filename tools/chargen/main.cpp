@@ -1,0 +1,321 @@
+// chargen: writes the sample character "01_guy" into a folder.
+//
+//   chargen <output folder>
+//
+// Files: "01_guy.mesh" (boxes, each bound to one bone), "01_guy.skeleton"
+// (the bind pose, no animations) and one linked skeleton per animation:
+// "01_guy_idle.skeleton" (idle), "01_guy_walk.skeleton" (walk),
+// "01_guy_dlg.skeleton" (dlg), "01_guy_rassugd.skeleton" (rassugd) and
+// "01_guy_lip.skeleton" (lip, moves only the mouth bone "rot").  Every linked
+// skeleton repeats the same bones with the same handles, because OGRE applies
+// a linked animation to the target skeleton by bone handle.
+//
+// The world is Z-up and the figure faces along +X; it is 180 units tall.
+#include <OgreAnimation.h>
+#include <OgreAnimationTrack.h>
+#include <OgreBone.h>
+#include <OgreDefaultHardwareBufferManager.h>
+#include <OgreKeyFrame.h>
+#include <OgreLogManager.h>
+#include <OgreManualObject.h>
+#include <OgreMaterialManager.h>
+#include <OgreMesh.h>
+#include <OgreMeshManager.h>
+#include <OgreMeshSerializer.h>
+#include <OgreRoot.h>
+#include <OgreSkeleton.h>
+#include <OgreSkeletonManager.h>
+#include <OgreSkeletonSerializer.h>
+#include <OgreSubMesh.h>
+
+#include <cstdio>
+#include <string>
+#include <sys/stat.h>
+#include <vector>
+
+namespace
+{
+using Ogre::Degree;
+using Ogre::Quaternion;
+using Ogre::Vector3;
+
+const char* const kGroup = Ogre::RGN_DEFAULT;
+
+struct BoneDef
+{
+    const char* name;
+    int parent; ///< handle of the parent, -1 for the root
+    Vector3 offset; ///< bind position relative to the parent
+};
+
+// Handles are the indices.  "rot" is the mouth: its name puts it into the
+// lip bone group of an animated object.
+const BoneDef kBones[] = {
+    {"root", -1, Vector3(0, 0, 0)},
+    {"spine", 0, Vector3(0, 0, 95)},
+    {"head", 1, Vector3(0, 0, 60)},
+    {"rot", 2, Vector3(6, 0, -5)},
+    {"arm_l", 1, Vector3(0, 22, 55)},
+    {"arm_r", 1, Vector3(0, -22, 55)},
+    {"leg_l", 0, Vector3(0, 10, 95)},
+    {"leg_r", 0, Vector3(0, -10, 95)},
+};
+const int kBoneCount = sizeof(kBones) / sizeof(kBones[0]);
+
+struct Box
+{
+    int bone;
+    Vector3 lo, hi; ///< corners in bind-pose world space
+    Ogre::ColourValue colour;
+};
+
+const Box kBoxes[] = {
+    {1, Vector3(-10, -18, 95), Vector3(10, 18, 150), Ogre::ColourValue(0.25f, 0.40f, 0.75f)},  // torso
+    {2, Vector3(-10, -9, 155), Vector3(10, 9, 180), Ogre::ColourValue(0.90f, 0.75f, 0.60f)},   // head
+    {2, Vector3(10, -2, 163), Vector3(16, 2, 168), Ogre::ColourValue(0.85f, 0.55f, 0.45f)},    // nose
+    {3, Vector3(2, -6, 147), Vector3(12, 6, 155), Ogre::ColourValue(0.70f, 0.30f, 0.30f)},     // jaw
+    {4, Vector3(-5, 18, 90), Vector3(5, 26, 150), Ogre::ColourValue(0.25f, 0.40f, 0.75f)},     // arm_l
+    {5, Vector3(-5, -26, 90), Vector3(5, -18, 150), Ogre::ColourValue(0.25f, 0.40f, 0.75f)},   // arm_r
+    {6, Vector3(-6, 3, 0), Vector3(6, 16, 95), Ogre::ColourValue(0.30f, 0.25f, 0.20f)},        // leg_l
+    {7, Vector3(-6, -16, 0), Vector3(6, -3, 95), Ogre::ColourValue(0.30f, 0.25f, 0.20f)},      // leg_r
+};
+
+/// One key of a bone track: time, rotation axis and angle, translation.
+struct Key
+{
+    float time;
+    Vector3 axis;
+    float degrees;
+    Vector3 move;
+};
+
+struct Track
+{
+    const char* bone;
+    std::vector<Key> keys;
+};
+
+struct AnimDef
+{
+    const char* file;
+    const char* name;
+    float length;
+    std::vector<Track> tracks;
+};
+
+Ogre::SkeletonPtr makeSkeleton(const std::string& name)
+{
+    Ogre::SkeletonPtr skeleton = Ogre::SkeletonManager::getSingleton().create(name, kGroup, true);
+    for (int handle = 0; handle < kBoneCount; ++handle)
+    {
+        Ogre::Bone* bone = skeleton->createBone(kBones[handle].name, static_cast<unsigned short>(handle));
+        if (kBones[handle].parent >= 0)
+            skeleton->getBone(static_cast<unsigned short>(kBones[handle].parent))->addChild(bone);
+        bone->setPosition(kBones[handle].offset);
+    }
+    skeleton->setBindingPose();
+    return skeleton;
+}
+
+int boneHandle(const char* name)
+{
+    for (int handle = 0; handle < kBoneCount; ++handle)
+        if (std::string(kBones[handle].name) == name)
+            return handle;
+    return -1;
+}
+
+void addAnimation(const Ogre::SkeletonPtr& skeleton, const AnimDef& def)
+{
+    Ogre::Animation* anim = skeleton->createAnimation(def.name, def.length);
+    for (const Track& track : def.tracks)
+    {
+        const unsigned short handle = static_cast<unsigned short>(boneHandle(track.bone));
+        Ogre::NodeAnimationTrack* nodeTrack = anim->createNodeTrack(handle, skeleton->getBone(handle));
+        for (const Key& key : track.keys)
+        {
+            Ogre::TransformKeyFrame* frame = nodeTrack->createNodeKeyFrame(key.time);
+            frame->setRotation(Quaternion(Degree(key.degrees), key.axis));
+            frame->setTranslate(key.move);
+        }
+    }
+}
+
+Track swing(const char* bone, const Vector3& axis, float length, float a, float b)
+{
+    // a at the start and the end, b half-way: a seamless loop.
+    return Track{bone,
+                 {{0.0f, axis, a, Vector3::ZERO},
+                  {length * 0.5f, axis, b, Vector3::ZERO},
+                  {length, axis, a, Vector3::ZERO}}};
+}
+
+std::vector<AnimDef> animations()
+{
+    std::vector<AnimDef> defs;
+    defs.push_back({"01_guy_idle.skeleton", "idle", 2.0f,
+                    {swing("spine", Vector3::UNIT_X, 2.0f, -3.0f, 3.0f),
+                     swing("arm_l", Vector3::UNIT_X, 2.0f, 2.0f, 5.0f),
+                     swing("arm_r", Vector3::UNIT_X, 2.0f, -2.0f, -5.0f),
+                     swing("head", Vector3::UNIT_Z, 2.0f, -5.0f, 5.0f)}});
+    AnimDef walk{"01_guy_walk.skeleton", "walk", 1.0f,
+                 {swing("leg_l", Vector3::UNIT_Y, 1.0f, 30.0f, -30.0f),
+                  swing("leg_r", Vector3::UNIT_Y, 1.0f, -30.0f, 30.0f),
+                  swing("arm_l", Vector3::UNIT_Y, 1.0f, -20.0f, 20.0f),
+                  swing("arm_r", Vector3::UNIT_Y, 1.0f, 20.0f, -20.0f)}};
+    walk.tracks.push_back(Track{"root",
+                                {{0.0f, Vector3::UNIT_Z, 0.0f, Vector3(0, 0, 0)},
+                                 {0.25f, Vector3::UNIT_Z, 0.0f, Vector3(0, 0, 3)},
+                                 {0.5f, Vector3::UNIT_Z, 0.0f, Vector3(0, 0, 0)},
+                                 {0.75f, Vector3::UNIT_Z, 0.0f, Vector3(0, 0, 3)},
+                                 {1.0f, Vector3::UNIT_Z, 0.0f, Vector3(0, 0, 0)}}});
+    defs.push_back(walk);
+    defs.push_back({"01_guy_dlg.skeleton", "dlg", 2.0f,
+                    {swing("arm_r", Vector3::UNIT_X, 2.0f, 0.0f, -50.0f),
+                     swing("head", Vector3::UNIT_Y, 2.0f, 0.0f, 8.0f),
+                     swing("spine", Vector3::UNIT_Y, 2.0f, 0.0f, 4.0f)}});
+    defs.push_back({"01_guy_rassugd.skeleton", "rassugd", 3.0f,
+                    {swing("head", Vector3::UNIT_Z, 3.0f, -30.0f, 30.0f),
+                     swing("arm_l", Vector3::UNIT_X, 3.0f, 0.0f, 40.0f)}});
+    defs.push_back({"01_guy_lip.skeleton", "lip", 0.4f, {swing("rot", Vector3::UNIT_Y, 0.4f, 0.0f, 25.0f)}});
+    return defs;
+}
+
+void addFace(Ogre::ManualObject& mo, const Vector3 corners[4], const Vector3& normal, const Ogre::ColourValue& colour)
+{
+    // Lighting stays off in the material: a fixed shade per face direction
+    // keeps the boxes readable without lights in the room.
+    const float shade = 0.65f + 0.35f * (0.5f * normal.z + 0.5f) - 0.1f * std::abs(normal.y);
+    const Ogre::ColourValue c(colour.r * shade, colour.g * shade, colour.b * shade, 1.0f);
+    for (int i = 0; i < 4; ++i)
+    {
+        mo.position(corners[i]);
+        mo.normal(normal);
+        mo.colour(c);
+    }
+}
+
+Ogre::MeshPtr makeMesh(const Ogre::SkeletonPtr& skeleton)
+{
+    Ogre::ManualObject mo("01_guy_builder");
+    mo.begin("BaseWhite", Ogre::RenderOperation::OT_TRIANGLE_LIST, kGroup);
+    std::vector<int> vertexBone;
+    Ogre::uint32 base = 0;
+    for (const Box& box : kBoxes)
+    {
+        const Vector3& l = box.lo;
+        const Vector3& h = box.hi;
+        const Vector3 faces[6][4] = {
+            {{h.x, l.y, l.z}, {h.x, h.y, l.z}, {h.x, h.y, h.z}, {h.x, l.y, h.z}}, // +X
+            {{l.x, h.y, l.z}, {l.x, l.y, l.z}, {l.x, l.y, h.z}, {l.x, h.y, h.z}}, // -X
+            {{h.x, h.y, l.z}, {l.x, h.y, l.z}, {l.x, h.y, h.z}, {h.x, h.y, h.z}}, // +Y
+            {{l.x, l.y, l.z}, {h.x, l.y, l.z}, {h.x, l.y, h.z}, {l.x, l.y, h.z}}, // -Y
+            {{l.x, l.y, h.z}, {h.x, l.y, h.z}, {h.x, h.y, h.z}, {l.x, h.y, h.z}}, // +Z
+            {{l.x, h.y, l.z}, {h.x, h.y, l.z}, {h.x, l.y, l.z}, {l.x, l.y, l.z}}, // -Z
+        };
+        const Vector3 normals[6] = {Vector3::UNIT_X, Vector3::NEGATIVE_UNIT_X, Vector3::UNIT_Y,
+                                    Vector3::NEGATIVE_UNIT_Y, Vector3::UNIT_Z, Vector3::NEGATIVE_UNIT_Z};
+        for (int f = 0; f < 6; ++f)
+        {
+            addFace(mo, faces[f], normals[f], box.colour);
+            mo.triangle(base, base + 1, base + 2);
+            mo.triangle(base, base + 2, base + 3);
+            for (int i = 0; i < 4; ++i)
+                vertexBone.push_back(box.bone);
+            base += 4;
+        }
+    }
+    mo.end();
+    Ogre::MeshPtr mesh = mo.convertToMesh("01_guy.mesh", kGroup);
+    Ogre::SubMesh* sub = mesh->getSubMesh(0);
+    // The mesh file keeps only the name; the material itself is a script of
+    // the game's media ("01_guy.material").
+    if (!Ogre::MaterialManager::getSingleton().resourceExists("01_guy", kGroup))
+        Ogre::MaterialManager::getSingleton().create("01_guy", kGroup);
+    sub->setMaterialName("01_guy", kGroup);
+    for (size_t v = 0; v < vertexBone.size(); ++v)
+    {
+        Ogre::VertexBoneAssignment assignment;
+        assignment.vertexIndex = static_cast<unsigned int>(v);
+        assignment.boneIndex = static_cast<unsigned short>(vertexBone[v]);
+        assignment.weight = 1.0f;
+        sub->addBoneAssignment(assignment);
+    }
+    Ogre::SkeletonPtr shared = skeleton;
+    mesh->_notifySkeleton(shared);
+    mesh->_compileBoneAssignments();
+    // Animated limbs leave the bind-pose box; pad the bounds so that culling
+    // and picking never lose a raised arm.
+    Ogre::AxisAlignedBox bounds = mesh->getBounds();
+    bounds.merge(bounds.getMinimum() - Vector3(30, 30, 10));
+    bounds.merge(bounds.getMaximum() + Vector3(30, 30, 10));
+    mesh->_setBounds(bounds, false);
+    return mesh;
+}
+
+bool makeFolder(const std::string& folder)
+{
+    std::string path;
+    for (size_t i = 0; i <= folder.size(); ++i)
+    {
+        if (i == folder.size() || folder[i] == '/')
+        {
+            if (!path.empty())
+                mkdir(path.c_str(), 0755);
+        }
+        if (i < folder.size())
+            path += folder[i];
+    }
+    struct stat info;
+    return stat(folder.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc != 2)
+    {
+        std::fprintf(stderr, "usage: chargen <output folder>\n");
+        return 2;
+    }
+    const std::string out = argv[1];
+    if (!makeFolder(out))
+    {
+        std::fprintf(stderr, "chargen: cannot make folder %s\n", out.c_str());
+        return 1;
+    }
+
+    Ogre::LogManager* logs = new Ogre::LogManager();
+    logs->createLog("chargen.log", true, false, true);
+    Ogre::Root* root = new Ogre::Root("", "", "");
+    Ogre::DefaultHardwareBufferManager* buffers = new Ogre::DefaultHardwareBufferManager();
+    Ogre::MaterialManager::getSingleton().initialise();
+    int result = 0;
+    try
+    {
+        Ogre::SkeletonSerializer skeletonWriter;
+        Ogre::MeshSerializer meshWriter;
+
+        Ogre::SkeletonPtr bindPose = makeSkeleton("01_guy.skeleton");
+        skeletonWriter.exportSkeleton(bindPose.get(), out + "/01_guy.skeleton");
+        for (const AnimDef& def : animations())
+        {
+            Ogre::SkeletonPtr linked = makeSkeleton(def.file);
+            addAnimation(linked, def);
+            skeletonWriter.exportSkeleton(linked.get(), out + "/" + def.file);
+        }
+        Ogre::MeshPtr mesh = makeMesh(bindPose);
+        meshWriter.exportMesh(mesh.get(), out + "/01_guy.mesh");
+    }
+    catch (const Ogre::Exception& e)
+    {
+        std::fprintf(stderr, "chargen: %s\n", e.getFullDescription().c_str());
+        result = 1;
+    }
+    Ogre::MeshManager::getSingleton().removeAll();
+    Ogre::SkeletonManager::getSingleton().removeAll();
+    delete root;
+    delete buffers;
+    delete logs;
+    return result;
+}
