@@ -51,6 +51,29 @@ public:
 
     // -- saved games (SaveGame.cpp) ------------------------------------------
 
+    /// Writes the map into a save file of the user's folder; the old file is
+    /// replaced only once the new one is complete.  True on success.
+    bool mapSave(const String& fileName, const VarMap& map);
+    /// Reads a save file into the map: 1 read, 0 cannot be opened, -1 damaged
+    /// (the map is left as it was unless the result is 1).
+    int _mapLoad(const String& fileName, VarMap& map);
+    /// _mapLoad's result for the file, without touching any map in use.
+    int checkSaveFile(const String& fileName);
+    /// 1 and the key's value when the file holds the key; 0 otherwise (value
+    /// emptied when only the key is missing).
+    int readSaveValue(const String& fileName, const String& key, String& value);
+    /// Changes one key that the file already holds; 1 when the file was
+    /// rewritten, 0 when nothing was written.
+    int writeSaveValue(const String& key, const String& fileName, const String& value);
+    /// Deletes the save file, read-only or not.
+    void deleteSlot(const String& fileName);
+
+    /// The bytes of a save file holding the map; false when compression fails.
+    static bool encodeSaveFile(const VarMap& map, std::string& bytes);
+    /// Reads the bytes of a whole save file into the map: 1, or -1 when they
+    /// are refused (the map is then left as it was).
+    static int decodeSaveFile(const void* data, size_t size, VarMap& map);
+
     OptionsMap mOptions;
     VarMap mVars;
 };
