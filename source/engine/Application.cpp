@@ -249,6 +249,16 @@ int WinMain(const std::string& commandLine)
             break;
         }
     }
+    // OGRE's plug-ins keep statics of their own, which the runtime ends before
+    // this program's globals, and the root's plug-in unloading touches them:
+    // take down what hangs on the root now, in the destructor's order, while
+    // they still stand.  The destructor then finds nothing left but its own
+    // last steps.
+    Trace::flushToFile();
+    CSfxCore::freeAllSounds();
+    delete app.mInput;
+    app.mInput = nullptr;
+    app.teardown();
     if (app.mLog)
         Platform::closeConsole();
     return 0;

@@ -141,13 +141,17 @@ void CApplication::updateWindowTitle()
                                               Ogre::MeshManager::getSingleton().getMemoryUsage()) /
                           1048576.0;
     const float fps = mViewport ? mViewport->getTarget()->getStatistics().lastFPS : 0.0f;
+    // OGRE's GLX window never sets its colour depth (the value is whatever
+    // the memory held): the window has the desktop's depth then.
+    int depth = static_cast<int>(mWindow->getColourDepth());
+    if (depth != 16 && depth != 24 && depth != 32)
+        depth = Platform::desktopDisplayMode().bitsPerPixel;
     char title[512];
     std::snprintf(title, sizeof(title),
                   "%s (FPS: %.2f, Tris: %d, VideoMem: %.2fmb RttNum: %d --- %d) RSys: %s (%dx%dx%d)",
                   kGameTitle, fps, static_cast<int>(triangles), memory, targets,
                   static_cast<int>(mPickingOff), rs->getName().c_str(),
-                  static_cast<int>(mWindow->getWidth()), static_cast<int>(mWindow->getHeight()),
-                  static_cast<int>(mWindow->getColourDepth()));
+                  static_cast<int>(mWindow->getWidth()), static_cast<int>(mWindow->getHeight()), depth);
     Platform::setWindowTitle(windowHandle, title);
 }
 
