@@ -130,6 +130,13 @@ bool windowCloseRequested(void* display, unsigned long window);
 
 namespace Platform
 {
+/// Writes rows of 8-bit RGB pixels, top row first, as a JPEG file of the
+/// given quality (1 to 100).  False when the file cannot be written.
+bool writeJpegFile(const std::string& path, int width, int height, const unsigned char* rgb, int quality);
+} // namespace Platform
+
+namespace Platform
+{
 // ---------------------------------------------------------------- pointer, cursors and icon
 /// One image of a Windows cursor (.cur) or icon (.ico) file: straight
 /// (not premultiplied) ARGB pixels, top row first.

@@ -39,6 +39,38 @@ Ogre::RenderTarget* renderTargetOf(const String& name, bool logMissing)
     return texture->getBuffer()->getRenderTarget();
 }
 
+// Writes the target's contents to path; the extension picks the format.
+void writePicture(Ogre::RenderTarget* target, const String& path)
+{
+    String extension;
+    const size_t dot = path.find_last_of('.');
+    if (dot != String::npos)
+    {
+        extension = path.substr(dot + 1);
+        Ogre::StringUtil::toLowerCase(extension);
+    }
+    try
+    {
+        if (extension == "jpg" || extension == "jpeg")
+        {
+            // OGRE's codecs here write PNG only; JPEG goes through libjpeg.
+            const int width = static_cast<int>(target->getWidth());
+            const int height = static_cast<int>(target->getHeight());
+            std::vector<unsigned char> rgb(static_cast<size_t>(width) * height * 3);
+            Ogre::PixelBox box(width, height, 1, Ogre::PF_BYTE_RGB, rgb.data());
+            target->copyContentsToMemory(box, box);
+            if (!Platform::writeJpegFile(path, width, height, rgb.data(), 90))
+                Log::print("\nERROR: Can't write picture %s", path.c_str());
+            return;
+        }
+        target->writeContentsToFile(path);
+    }
+    catch (const Ogre::Exception& e)
+    {
+        Log::print("\nERROR: Can't write picture %s: %s", path.c_str(), e.getDescription().c_str());
+    }
+}
+
 // Replaces the target's viewport 0 by one of camera.
 Ogre::Viewport* replaceViewport(Ogre::RenderTarget* target, Ogre::Camera* camera, float height)
 {
@@ -144,14 +176,7 @@ void CVirtualScript::rttSaveToFile(const String& name, const std::wstring& fileN
     viewport->setOverlaysEnabled(false);
 
     const String path = gApp.mAppState.getSaveFolderA(Utils::GetStringFromWString(fileName), true);
-    try
-    {
-        target->writeContentsToFile(path);
-    }
-    catch (const Ogre::Exception& e)
-    {
-        Log::print("\nERROR: Can't write picture %s: %s", path.c_str(), e.getDescription().c_str());
-    }
+    writePicture(target, path);
 }
 
 void CVirtualScript::deleteUserFile(const std::wstring& fileName)

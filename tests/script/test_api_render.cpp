@@ -1,0 +1,386 @@
+// The script API's overlays with fonts and its render-to-texture pictures,
+// on OpenGL under X (xvfb-run): colour-coded captions checked on the
+// drawn pixels, caption widths, and a picture written as JPEG and read
+// back with the scene's colour.
+#include "Application.h"
+#include "Log.h"
+#include "TestSupport.h"
+#include "VirtualScript.h"
+
+#include <OgreEntity.h>
+#include <OgreFrameListener.h>
+#include <OgreHardwarePixelBuffer.h>
+#include <OgreImage.h>
+#include <OgreMaterialManager.h>
+#include <OgreMeshManager.h>
+#include <OgrePass.h>
+#include <OgreRenderSystem.h>
+#include <OgreRenderTexture.h>
+#include <OgreRenderWindow.h>
+#include <OgreRoot.h>
+#include <OgreSceneManager.h>
+#include <OgreTechnique.h>
+#include <OgreTextureUnitState.h>
+#include <OgreTextureManager.h>
+#include <OgreViewport.h>
+#include <Overlay/OgreFont.h>
+#include <Overlay/OgreFontManager.h>
+#include <Overlay/OgreOverlay.h>
+#include <Overlay/OgreOverlayContainer.h>
+#include <Overlay/OgreOverlayManager.h>
+#include <Overlay/OgreOverlaySystem.h>
+#include <Overlay/OgreTextAreaOverlayElement.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <sys/stat.h>
+
+namespace
+{
+const int kWidth = 320;
+const int kHeight = 240;
+
+// Records the skip-frame flag of every frame OGRE renders.
+struct SkipFlagProbe : public Ogre::FrameListener
+{
+    bool frameStarted(const Ogre::FrameEvent&) override
+    {
+        seen.push_back(gApp.mSkipFrame);
+        return true;
+    }
+    std::vector<bool> seen;
+};
+
+class ApiRender : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        const char* display = std::getenv("DISPLAY");
+        if (!display || !*display)
+            GTEST_SKIP() << "needs X (run under xvfb-run)";
+        gApp.mLogManager = new Ogre::LogManager();
+        gApp.mLogManager->createLog("tq-render.log", true, false, true);
+        Log::captureBegin();
+        gApp.mRoot = new Ogre::Root("", "", "");
+        const std::string plugins = TQ_OGRE_PLUGIN_DIR;
+        gApp.mRoot->loadPlugin(plugins + "/RenderSystem_GL");
+        gApp.mRoot->loadPlugin(plugins + "/Codec_STBI");
+        gApp.mRoot->setRenderSystem(gApp.mRoot->getAvailableRenderers().front());
+        gApp.mRoot->initialise(false);
+        gApp.mOverlaySystem = new Ogre::OverlaySystem();
+        gApp.mWindow = gApp.mRoot->createRenderWindow("api", kWidth, kHeight, false);
+        Ogre::ResourceGroupManager& groups = Ogre::ResourceGroupManager::getSingleton();
+        groups.addResourceLocation("/usr/share/fonts/truetype/dejavu", "FileSystem", "General");
+        std::system(("mkdir -p '" + dir.file("media") + "'").c_str());
+        for (const char* file : {"only_dds.dds", "only_png.png", "both.dds", "both.png"})
+            tq::writeFile(dir.file(std::string("media/") + file), "x");
+        groups.addResourceLocation(dir.file("media"), "FileSystem", "General");
+        groups.initialiseAllResourceGroups();
+
+        gApp.mSceneMgr = gApp.mRoot->createSceneManager();
+        gApp.mSceneMgr->addRenderQueueListener(gApp.mOverlaySystem);
+        gApp.mCamera = gApp.mSceneMgr->createCamera("main");
+        gApp.mCamera->setNearClipDistance(1.0f);
+        gApp.mSceneMgr->getRootSceneNode()->createChildSceneNode("eye")->attachObject(gApp.mCamera);
+        gApp.mViewport = gApp.mWindow->addViewport(gApp.mCamera);
+        gApp.mViewport->setBackgroundColour(Ogre::ColourValue::Black);
+        gApp.mCamera->setAspectRatio(static_cast<float>(kWidth) / kHeight);
+    }
+
+    void TearDown() override
+    {
+        // Everything goes before the program's static objects: the image
+        // codecs' plug-in cannot shut down after them.
+        if (!gApp.mRoot)
+            return;
+        gApp.mWindow->removeAllViewports();
+        gApp.mRoot->destroySceneManager(gApp.mSceneMgr);
+        delete gApp.mOverlaySystem;
+        delete gApp.mRoot;
+        delete gApp.mLogManager;
+        gApp.mOverlaySystem = nullptr;
+        gApp.mRoot = nullptr;
+        gApp.mLogManager = nullptr;
+        gApp.mSceneMgr = nullptr;
+        gApp.mCamera = nullptr;
+        gApp.mWindow = nullptr;
+        gApp.mViewport = nullptr;
+    }
+
+    /// A text area "menu/frame/text" in white DejaVu Sans over the top of
+    /// the screen.
+    Ogre::TextAreaOverlayElement* makeText()
+    {
+        Ogre::FontPtr font = Ogre::FontManager::getSingleton().create("sans", "General");
+        font->setType(Ogre::FT_TRUETYPE);
+        font->setSource("DejaVuSans.ttf");
+        font->setTrueTypeSize(32);
+        font->setTrueTypeResolution(96);
+        font->addCodePointRange(Ogre::Font::CodePointRange(33, 126));
+        Ogre::OverlayManager& manager = Ogre::OverlayManager::getSingleton();
+        Ogre::Overlay* overlay = manager.create("menu");
+        Ogre::OverlayContainer* frame =
+            static_cast<Ogre::OverlayContainer*>(manager.createOverlayElement("Panel", "frame"));
+        frame->setDimensions(1.0f, 1.0f);
+        Ogre::TextAreaOverlayElement* text =
+            static_cast<Ogre::TextAreaOverlayElement*>(manager.createOverlayElement("TextArea", "text"));
+        text->setPosition(0.05f, 0.05f);
+        text->setDimensions(0.9f, 0.5f);
+        text->setFontName("sans");
+        text->setCharHeight(0.3f);
+        text->setColour(Ogre::ColourValue::White);
+        frame->addChild(text);
+        overlay->add2D(frame);
+        overlay->show();
+        return text;
+    }
+
+    /// Red, white and other lit pixels of the window after one frame.
+    void countPixels(int& red, int& white)
+    {
+        gApp.mRoot->renderOneFrame();
+        std::vector<unsigned char> rgb(kWidth * kHeight * 3);
+        Ogre::PixelBox box(kWidth, kHeight, 1, Ogre::PF_BYTE_RGB, rgb.data());
+        gApp.mWindow->copyContentsToMemory(box, box);
+        red = white = 0;
+        for (size_t i = 0; i < rgb.size(); i += 3)
+        {
+            if (rgb[i] > 200 && rgb[i + 1] < 60 && rgb[i + 2] < 60)
+                ++red;
+            else if (rgb[i] > 200 && rgb[i + 1] > 200 && rgb[i + 2] > 200)
+                ++white;
+        }
+    }
+
+    /// A square of a lighting-free red material filling the camera's view.
+    void makeRedWall()
+    {
+        Ogre::MaterialPtr red = Ogre::MaterialManager::getSingleton().create("red", "General");
+        Ogre::Pass* pass = red->getTechnique(0)->getPass(0);
+        pass->setLightingEnabled(false);
+        pass->createTextureUnitState()->setColourOperationEx(Ogre::LBX_SOURCE1, Ogre::LBS_MANUAL, Ogre::LBS_CURRENT,
+                                                             Ogre::ColourValue::Red);
+        Ogre::MeshManager::getSingleton().createPlane("wall", "General", Ogre::Plane(Ogre::Vector3::UNIT_Z, 0), 1000,
+                                                      1000);
+        Ogre::Entity* wall = gApp.mSceneMgr->createEntity("wall", "wall");
+        wall->setMaterialName("red");
+        gApp.mSceneMgr->getRootSceneNode()->createChildSceneNode(Ogre::Vector3(0, 0, -100))->attachObject(wall);
+    }
+
+    tq::TempDir dir;
+};
+
+TEST_F(ApiRender, ColourCodesPaintTheirGlyphs)
+{
+    Ogre::TextAreaOverlayElement* text = makeText();
+    gApp.mStrings.load("00001", Ogre::UTFString(std::string("HH HH")));
+    gApp.mStrings.load("00002", Ogre::UTFString(std::string("[c=1 0 0 1]HH[] HH")));
+    int red = 0, white = 0;
+
+    CVirtualScript::overlaySetCaption("menu", "frame", "text", 1, -1, -1, nullptr);
+    countPixels(red, white);
+    EXPECT_EQ(red, 0);
+    const int allWhite = white;
+    ASSERT_GT(allWhite, 100);
+
+    CVirtualScript::overlaySetCaption("menu", "frame", "text", 2, -1, -1, nullptr);
+    EXPECT_EQ(text->getCaption().asUTF8(), "HH HH");
+    countPixels(red, white);
+    // The first two letters turn red, the last two keep the element's white.
+    EXPECT_GT(red, allWhite / 3);
+    EXPECT_GT(white, allWhite / 3);
+    EXPECT_LT(white, allWhite * 2 / 3);
+
+    // A range that reaches past the shortened text is cut at its end, and a
+    // first character past the text leaves an empty caption.
+    gApp.mStrings.load("00003", Ogre::UTFString(std::string("[c=1 0 0 1]HHHHHH[]")));
+    CVirtualScript::overlaySetCaption("menu", "frame", "text", 3, 4, -1, "H");
+    EXPECT_EQ(text->getCaption().asUTF8(), "HHH");
+    countPixels(red, white);
+    EXPECT_EQ(white, 0);
+    CVirtualScript::overlaySetCaption("menu", "frame", "text", 3, 40, 2, nullptr);
+    EXPECT_EQ(text->getCaption().asUTF8(), "");
+}
+
+TEST_F(ApiRender, CaptionWidthAndTextById)
+{
+    Ogre::TextAreaOverlayElement* text = makeText();
+    CVirtualScript::overlaySetCaptionText("menu", "frame", "text", "    ");
+    float width = -1.0f;
+    CVirtualScript::overlayGetCaptionWidth("menu", "frame", "text", width);
+    EXPECT_NEAR(width, 4 * 0.518519f * 0.3f * 0.75f, 1e-5f);
+
+    CVirtualScript::overlaySetCaptionText("menu", "frame", "text", "H\xC3\xA9");
+    Log::captureBegin();
+    CVirtualScript::overlayGetCaptionWidth("menu", "frame", "text", width);
+    const float h = Ogre::FontManager::getSingleton().getByName("sans")->getGlyphAspectRatio('H');
+    EXPECT_NEAR(width, h * 0.3f * 0.75f, 1e-5f);
+    EXPECT_NE(Log::captured().find("Warning: overlayGetCaptionWidth() can't find GlyphInfo for CodePoint 233"),
+              std::string::npos);
+
+    gApp.mStrings.load("00004", Ogre::UTFString(std::string("one two three four")));
+    EXPECT_EQ(CVirtualScript::overlaySetTextById("menu", "frame", "text", 4, 9), 2);
+    EXPECT_EQ(text->getCaption().asUTF8(), "one two\nthree four");
+    EXPECT_EQ(CVirtualScript::overlaySetTextById("menu", "frame", "text", 4, -1), 1);
+    EXPECT_EQ(CVirtualScript::stringLength(4), 18);
+    CVirtualScript::overlayAppendTextById("menu", "frame", "text", 4);
+    EXPECT_EQ(CVirtualScript::overlayGetCaptionLength("menu", "frame", "text"), 36);
+    String caption;
+    CVirtualScript::overlaySetCaptionText("menu", "frame", "text", "ab");
+    CVirtualScript::overlayCaptionBackspace("menu", "frame", "text");
+    CVirtualScript::overlayCaptionBackspace("menu", "frame", "text");
+    CVirtualScript::overlayCaptionBackspace("menu", "frame", "text");
+    CVirtualScript::overlayGetCaption("menu", "frame", "text", caption);
+    EXPECT_EQ(caption, "");
+
+    // A text area without a font: the width is skipped with a log line.
+    Ogre::OverlayManager& manager = Ogre::OverlayManager::getSingleton();
+    Ogre::OverlayContainer* frame = manager.getByName("menu")->getChild("frame");
+    frame->addChild(manager.createOverlayElement("TextArea", "bare"));
+    CVirtualScript::overlaySetCaptionText("menu", "frame", "bare", "abc");
+    width = -1.0f;
+    Log::captureBegin();
+    CVirtualScript::overlayGetCaptionWidth("menu", "frame", "bare", width);
+    EXPECT_EQ(width, 0.0f);
+    EXPECT_NE(Log::captured().find("has no font"), std::string::npos);
+}
+
+TEST_F(ApiRender, PanelsAreCreatedPlacedAndDestroyed)
+{
+    const Ogre::Vector2 position(0.25f, 0.5f), size(0.1f, 0.2f);
+    CVirtualScript::overlayCreatePanel("hud", "bar", "knob", "BaseWhite", &position, &size, 300);
+    Ogre::OverlayManager& manager = Ogre::OverlayManager::getSingleton();
+    Ogre::Overlay* hud = manager.getByName("hud");
+    ASSERT_NE(hud, nullptr);
+    EXPECT_EQ(hud->getZOrder(), 300);
+    float left = 0, top = 0, w = 0, h = 0;
+    CVirtualScript::overlayGetSize("hud", "bar", "knob", w, h);
+    EXPECT_FLOAT_EQ(w, 0.1f);
+    EXPECT_FLOAT_EQ(h, 0.2f);
+    CVirtualScript::overlaySetPosition("hud", "bar", nullptr, 0.5f, 0.125f);
+    CVirtualScript::overlayGetPosition("hud", "bar", left, top);
+    EXPECT_FLOAT_EQ(left, 0.5f);
+    EXPECT_FLOAT_EQ(top, 0.125f);
+    EXPECT_EQ(manager.getOverlayElement("knob")->getMaterialName(), "BaseWhite");
+
+    CVirtualScript::overlaySetVisible("hud", "bar", "knob", false);
+    EXPECT_FALSE(manager.getOverlayElement("knob")->isVisible());
+    CVirtualScript::overlaySetVisible("hud", nullptr, nullptr, true);
+    EXPECT_TRUE(hud->isVisible());
+
+    // A missing element is logged and skipped, not thrown.
+    Log::captureBegin();
+    CVirtualScript::overlaySetVisible("hud", "nothing", nullptr, true);
+    EXPECT_NE(Log::captured().find("has no element [nothing]"), std::string::npos);
+
+    CVirtualScript::overlayDestroy("hud", "bar", "knob");
+    EXPECT_FALSE(manager.hasOverlayElement("knob"));
+    EXPECT_TRUE(manager.hasOverlayElement("bar"));
+    CVirtualScript::overlayDestroy("hud", nullptr, nullptr);
+    EXPECT_FALSE(manager.hasOverlayElement("bar"));
+    EXPECT_EQ(manager.getByName("hud"), nullptr);
+}
+
+TEST_F(ApiRender, PictureIsWrittenAsJpegWithTheScenesColour)
+{
+    makeRedWall();
+    CVirtualScript::_createRTT("journal_pic", 64, 64, 32, "main", 0, 0xFFFFFFFF);
+    Ogre::TexturePtr texture = Ogre::TextureManager::getSingleton().getByName("journal_pic");
+    ASSERT_TRUE(texture);
+    Ogre::RenderTarget* target = texture->getBuffer()->getRenderTarget();
+    EXPECT_FALSE(target->isAutoUpdated());
+
+    SkipFlagProbe probe;
+    gApp.mRoot->addFrameListener(&probe);
+    CVirtualScript::rttSaveToFile("journal_pic", L"profile_00_pic_01.jpg", 0xFFFFFFFF);
+    gApp.mRoot->removeFrameListener(&probe);
+    ASSERT_EQ(probe.seen.size(), 1u);
+    EXPECT_TRUE(probe.seen[0]); // the nested frame runs with the skip flag
+    EXPECT_FALSE(gApp.mSkipFrame);
+    // Afterwards the RTT shows the main camera on its full height, no overlays.
+    ASSERT_EQ(target->getNumViewports(), 1u);
+    EXPECT_FLOAT_EQ(target->getViewport(0)->getHeight(), 1.0f);
+    EXPECT_FALSE(target->getViewport(0)->getOverlaysEnabled());
+
+    const std::string path = gApp.mAppState.getSaveFolderA("profile_00_pic_01.jpg", false);
+    const std::string bytes = tq::readFile(path);
+    ASSERT_GT(bytes.size(), 4u);
+    EXPECT_EQ(static_cast<unsigned char>(bytes[0]), 0xFF);
+    EXPECT_EQ(static_cast<unsigned char>(bytes[1]), 0xD8); // a JPEG stream
+    Ogre::Image picture;
+    Ogre::DataStreamPtr stream(new Ogre::MemoryDataStream(const_cast<char*>(bytes.data()), bytes.size(), false));
+    picture.load(stream, "jpg");
+    ASSERT_EQ(picture.getWidth(), 64u);
+    const Ogre::ColourValue centre = picture.getColourAt(32, 20, 0);
+    EXPECT_GT(centre.r, 0.8f);
+    EXPECT_LT(centre.g, 0.2f);
+    EXPECT_LT(centre.b, 0.2f);
+
+    // Deleting a picture works on a read-only file too.
+    ASSERT_EQ(chmod(path.c_str(), 0444), 0);
+    CVirtualScript::deleteUserFile(L"profile_00_pic_01.jpg");
+    EXPECT_FALSE(std::ifstream(path).good());
+}
+
+TEST_F(ApiRender, RttErrors)
+{
+    Log::captureBegin();
+    CVirtualScript::_createRTT("bad", 64, 64, 16, "main", 1, 1);
+    EXPECT_EQ(Log::captured(), "ERROR: _createRTT()  unabled bpp parameter (bpp = 16)");
+    EXPECT_FALSE(Ogre::TextureManager::getSingleton().resourceExists("bad", "General"));
+
+    // A plain texture of that name has no target: refused, not crashed.
+    Ogre::TextureManager::getSingleton().createManual("plain", "General", Ogre::TEX_TYPE_2D, 8, 8, 0,
+                                                      Ogre::PF_R8G8B8A8);
+    Log::captureBegin();
+    CVirtualScript::_createRTT("plain", 64, 64, 32, "main", 1, 1);
+    EXPECT_NE(Log::captured().find("\nERROR: Can't create RTT plain, texture name already in use"), std::string::npos);
+    EXPECT_NE(Log::captured().find("no render target"), std::string::npos);
+
+    Log::captureBegin();
+    CVirtualScript::rttRender("none");
+    CVirtualScript::rttSetAutoUpdated("none", true);
+    CVirtualScript::rttSetVisibilityMask("none", 1);
+    EXPECT_EQ(Log::captured(), "\nERROR: RTT none not found\nERROR: RTT none not found\nERROR: RTT none not found");
+
+    // An RTT made twice keeps one viewport, with the later settings.
+    CVirtualScript::_createRTT("view", 32, 32, 24, "main", 3, 0x4);
+    CVirtualScript::_createRTT("view", 32, 32, 24, "main", 0, 0x8);
+    Ogre::RenderTarget* target =
+        Ogre::TextureManager::getSingleton().getByName("view")->getBuffer()->getRenderTarget();
+    ASSERT_EQ(target->getNumViewports(), 1u);
+    EXPECT_EQ(target->getViewport(0)->getVisibilityMask(), 0x8u);
+    CVirtualScript::rttSetAutoUpdated("view", true);
+    EXPECT_TRUE(target->isAutoUpdated());
+    CVirtualScript::rttSetVisibilityMask("view", 0x10);
+    EXPECT_EQ(target->getViewport(0)->getVisibilityMask(), 0x10u);
+}
+TEST_F(ApiRender, TextureNamesFallBackToDdsPngJpg)
+{
+    Ogre::MaterialPtr m = Ogre::MaterialManager::getSingleton().create("page", "General");
+    m->getTechnique(0)->getPass(0)->createTextureUnitState();
+    Ogre::TextureUnitState* unit = m->getTechnique(0)->getPass(0)->getTextureUnitState(0);
+    Ogre::TextureManager::getSingleton().createManual("rtt_view", "General", Ogre::TEX_TYPE_2D, 8, 8, 0,
+                                                      Ogre::PF_R8G8B8A8, Ogre::TU_RENDERTARGET);
+    struct Case
+    {
+        const char* asked;
+        const char* set;
+    } cases[] = {{"only_dds.tga", "only_dds.dds"},     {"only_png.tga", "only_png.png"},
+                 {"both.tga", "both.dds"},             {"missing.tga", "missing.jpg"},
+                 {"only_png.png", "only_png.png"},     {"no_extension", "no_extension.jpg"},
+                 {"rtt_view", "rtt_view"}};
+    gApp.mLog = true;
+    for (const Case& c : cases)
+    {
+        CVirtualScript::materialSetTexturePassUnit("page", 0, 0, c.asked);
+        EXPECT_EQ(unit->getTextureName(), c.set) << c.asked;
+    }
+    gApp.mLog = false;
+    EXPECT_EQ(tq::readFile(dir.file("load.log")),
+              "only_dds.dds\nonly_png.png\nboth.dds\nmissing.jpg\nonly_png.png\nno_extension.jpg\nrtt_view\n");
+}
+} // namespace
