@@ -278,6 +278,9 @@ void CInput::handleKeyPressed(int key)
 {
     if (key >= 0 && key < 256)
         mKeyDown[key] = 1;
+    // Alt may be let go before F4; the chord counts when F4 went down with it.
+    if (key == KEY_F4)
+        mAltF4 = mKeyDown[KEY_LEFT_ALT] != 0;
 }
 
 void CInput::handleKeyReleased(int key)
@@ -293,8 +296,10 @@ void CInput::handleKeyReleased(int key)
         if (key == KEY_LEFT_WINDOWS || key == KEY_RIGHT_WINDOWS)
             Platform::minimiseWindow(mDisplay, mWindow);
     }
-    if (key == KEY_F4 && altDown)
+    if (key == KEY_F4 && (altDown || mAltF4))
         gApp.mQuit = true;
+    if (key == KEY_F4)
+        mAltF4 = false;
 
     if (!gApp.mLog)
         return;

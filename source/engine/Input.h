@@ -89,6 +89,8 @@ private:
     /// OIS's position with its fixed offset on X11 removed.
     OIS::MouseState corrected(const OIS::MouseState& state) const;
 
+    /// F4 went down while left Alt was held.
+    bool mAltF4 = false;
     void* mDisplay = nullptr;
     unsigned long mWindow = 0;
 };
