@@ -20,6 +20,7 @@
 #include <OgreSceneManager.h>
 #include <OgreSceneNode.h>
 #include <OgreAnimation.h>
+#include <Overlay/OgreOverlaySystem.h>
 
 #include <clocale>
 
@@ -78,6 +79,8 @@ bool CApplication::setup()
 {
     mLogManager = createLogManager(mLog);
     mRoot = new Ogre::Root("plugins.cfg", "game.cfg", "");
+    // Before the resource groups are read, so that overlay scripts parse.
+    mOverlaySystem = new Ogre::OverlaySystem();
 
     mArchiveFactory = createDataArchiveFactory();
     if (mArchiveFactory)
@@ -87,6 +90,7 @@ bool CApplication::setup()
         return false;
     addResourceLocations();
     createSceneManager();
+    mSceneMgr->addRenderQueueListener(mOverlaySystem);
     CSfxCore::init();
     initResources();
     setupFonts();
@@ -144,6 +148,9 @@ void CApplication::teardown()
             mSceneMgr = nullptr;
             Ogre::MeshManager::getSingleton().removeAll();
         }
+        // Overlays hold materials: they go while the root still stands.
+        delete mOverlaySystem;
+        mOverlaySystem = nullptr;
         delete mRoot;
         delete buffers;
     }

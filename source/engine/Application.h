@@ -21,6 +21,7 @@ namespace Ogre
 {
 class ArchiveFactory;
 class Camera;
+class OverlaySystem;
 class RaySceneQuery;
 class RenderWindow;
 class Root;
@@ -152,6 +153,8 @@ public:
     bool mHeadless = false;
     bool mCloseRequested = false;
     class Ogre::LogManager* mLogManager = nullptr;
+    /// Overlays (the loading screen, the rooms' overlays) exist with it.
+    Ogre::OverlaySystem* mOverlaySystem = nullptr;
 };
 
 /// The one application object.

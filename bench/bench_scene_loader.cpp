@@ -1,0 +1,129 @@
+// The .scene loader against OGRE's own Plugin_DotScene on the same plain
+// file of 2,000 nodes with entities, lights and cameras, and against
+// TinyXML parsing the file alone (the floor: what no loader can go below).
+#include "Application.h"
+#include "dsi/dotSceneLoader.h"
+
+#include <OgreCodec.h>
+#include <OgreDataStream.h>
+#include <OgreManualObject.h>
+#include <OgreRoot.h>
+#include <OgreSceneManager.h>
+#include <OgreSceneNode.h>
+
+#include <benchmark/benchmark.h>
+#include <tinyxml.h>
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+namespace
+{
+const int kNodes = 2000;
+const char* const kFile = "bench_2000.scene";
+
+// Every node has an entity; every tenth a light, every hundredth a camera.
+std::string makeScene()
+{
+    std::ostringstream out;
+    out << "<scene formatVersion=\"0.2.0\">\n<nodes>\n";
+    for (int i = 0; i < kNodes; ++i)
+    {
+        out << "<node name=\"n" << i << "\">"
+            << "<position x=\"" << (i % 50) << "\" y=\"" << (i / 50) << "\" z=\"0\"/>"
+            << "<rotation qx=\"0\" qy=\"0\" qz=\"0\" qw=\"1\"/>"
+            << "<scale x=\"1\" y=\"1\" z=\"1\"/>"
+            << "<entity name=\"n" << i << "\" meshFile=\"bench_box.mesh\" castShadow=\"false\"/>";
+        if (i % 10 == 0)
+            out << "<light name=\"l" << i << "\" type=\"point\"><colourDiffuse r=\"1\" g=\"1\" b=\"1\"/>"
+                << "<lightAttenuation range=\"10\" constant=\"1\" linear=\"0\" quadratic=\"0\"/></light>";
+        if (i % 100 == 0)
+            out << "<camera name=\"c" << i << "\" fov=\"45\" projectionType=\"perspective\">"
+                << "<clipping near=\"0.1\" far=\"100\"/></camera>";
+        out << "</node>\n";
+    }
+    out << "</nodes>\n</scene>\n";
+    return out.str();
+}
+
+// The headless engine with the file written and its mesh made, once.
+void setUp()
+{
+    static bool done = false;
+    if (done)
+        return;
+    done = true;
+    gApp.setupHeadless();
+    gApp.mRoot->loadPlugin(std::string(TQ_OGRE_PLUGIN_DIR) + "/Plugin_DotScene");
+    std::ofstream(kFile) << makeScene();
+    Ogre::ManualObject* manual = gApp.mSceneMgr->createManualObject();
+    manual->begin("BaseWhite", Ogre::RenderOperation::OT_TRIANGLE_LIST);
+    manual->position(0, 0, 0);
+    manual->position(1, 0, 0);
+    manual->position(0, 1, 0);
+    manual->triangle(0, 1, 2);
+    manual->end();
+    manual->convertToMesh("bench_box.mesh");
+    gApp.mSceneMgr->destroyManualObject(manual);
+}
+
+void clearScene(benchmark::State& state)
+{
+    state.PauseTiming();
+    gApp.mSceneMgr->clearScene();
+    gApp.mMessages.clear();
+    state.ResumeTiming();
+}
+
+void BM_TinyXmlParseOnly(benchmark::State& state)
+{
+    setUp();
+    std::ifstream in(kFile);
+    std::stringstream text;
+    text << in.rdbuf();
+    const std::string xml = text.str();
+    for (auto _ : state)
+    {
+        TiXmlDocument document(kFile);
+        document.Parse(xml.c_str());
+        benchmark::DoNotOptimize(document.RootElement());
+    }
+}
+BENCHMARK(BM_TinyXmlParseOnly)->Unit(benchmark::kMillisecond);
+
+void BM_DsiLoader(benchmark::State& state)
+{
+    setUp();
+    for (auto _ : state)
+    {
+        dsi::dotSceneLoader loader;
+        loader.load(kFile, "General", gApp.mSceneMgr, nullptr);
+        clearScene(state);
+    }
+}
+BENCHMARK(BM_DsiLoader)->Unit(benchmark::kMillisecond);
+
+void BM_OgreDotScene(benchmark::State& state)
+{
+    setUp();
+    Ogre::Codec* codec = Ogre::Codec::getCodec("scene");
+    if (!codec)
+    {
+        state.SkipWithError("Plugin_DotScene not available");
+        return;
+    }
+    for (auto _ : state)
+    {
+        // The plug-in reads from a stream: the file is read the same way ours is.
+        std::ifstream* in = new std::ifstream(kFile, std::ios::binary);
+        Ogre::DataStreamPtr stream(new Ogre::FileStreamDataStream(kFile, in, true));
+        codec->decode(stream, Ogre::Any(gApp.mSceneMgr->getRootSceneNode()));
+        clearScene(state);
+    }
+}
+BENCHMARK(BM_OgreDotScene)->Unit(benchmark::kMillisecond);
+} // namespace
+
+BENCHMARK_MAIN();
