@@ -60,6 +60,14 @@ std::string toLatin1(const std::string& utf8)
     return out;
 }
 
+namespace
+{
+int ignoreXError(Display*, XErrorEvent*)
+{
+    return 0;
+}
+} // namespace
+
 CX11Dialog::~CX11Dialog()
 {
     if (!mDisplay)
@@ -172,7 +180,13 @@ void CX11Dialog::takeFocus(const XEvent& event)
     if (mFocusTaken || event.xany.window != mWindow || (event.type != MapNotify && event.type != Expose))
         return;
     mFocusTaken = true;
+    // Under a window manager the window may not be viewable yet, and the
+    // default error handler would end the program over a refused focus.
+    XSync(mDisplay, False);
+    XErrorHandler previous = XSetErrorHandler(ignoreXError);
     XSetInputFocus(mDisplay, mWindow, RevertToParent, CurrentTime);
+    XSync(mDisplay, False);
+    XSetErrorHandler(previous);
 }
 
 DialogKey CX11Dialog::keyOf(XKeyEvent& event)
