@@ -1,0 +1,74 @@
+// The game started on the bundled data shows the demo room of "start.scene":
+// the room's 2D sign (a rect2d element) sits in the top left corner in its
+// own colour, the room's caption strip (an overlay element) at the bottom,
+// and the 3D room between them differs from the background.
+// ctest: serial
+#include "TestSupport.h"
+#include "XDriver.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <set>
+
+namespace
+{
+bool near(unsigned rgb, int r, int g, int b, int tolerance)
+{
+    const int pr = static_cast<int>((rgb >> 16) & 0xFF), pg = static_cast<int>((rgb >> 8) & 0xFF),
+              pb = static_cast<int>(rgb & 0xFF);
+    return std::abs(pr - r) <= tolerance && std::abs(pg - g) <= tolerance && std::abs(pb - b) <= tolerance;
+}
+
+TEST(DemoRoom, TheGameShowsTheStartScene)
+{
+    if (!tq::hasDisplay())
+        GTEST_SKIP() << "needs an X display (run under xvfb-run)";
+    if (!tq::findWindows("Tolvane Quirn").empty())
+        GTEST_SKIP() << "another game window is open on this display";
+    tq::TempDir dir;
+    const std::string game = dir.path() + "/game";
+    std::filesystem::copy(TQ_GAME_DIR, game, std::filesystem::copy_options::recursive);
+    setenv("ALSOFT_DRIVERS", "null", 1);
+    setenv("LP_NUM_THREADS", "2", 1);
+    setenv("TQ_MESSAGEBOX_ANSWER", "ok", 1);
+
+    const pid_t pid = tq::spawnIn(game, TQ_BIN_DIR "/tolvane_quirn", {"-log"}, dir.file("out.txt"), dir.file("err.txt"));
+    const unsigned long window = tq::waitForWindow("Tolvane Quirn", 30, pid);
+    ASSERT_NE(window, 0ul) << tq::readFile(dir.file("err.txt"));
+    int width = 0, height = 0;
+    ASSERT_TRUE(tq::windowSize(window, width, height));
+
+    // The sign: px 16, py 16, 160 x 20 pixels of a 1024 x 768 screen, drawn
+    // unlit in (0.85, 0.70, 0.20).
+    const int signX = (16 + 80) * width / 1024, signY = (16 + 10) * height / 768;
+    unsigned rgb = 0;
+    bool signShown = false;
+    for (int attempt = 0; attempt < 50 && !signShown; ++attempt)
+    {
+        tq::pause(200);
+        signShown = tq::windowPixel(window, signX, signY, rgb) && near(rgb, 217, 178, 51, 3);
+    }
+    EXPECT_TRUE(signShown) << std::hex << "sign pixel " << rgb << "\n" << tq::readFile(dir.file("out.txt"));
+
+    // The room: the middle of the picture holds several colours (walls,
+    // floor, table, ball, figures), not one flat background.
+    std::set<unsigned> colours;
+    for (int y = height / 4; y < height * 3 / 4; y += height / 16)
+        for (int x = width / 8; x < width * 7 / 8; x += width / 16)
+            if (tq::windowPixel(window, x, y, rgb))
+                colours.insert(rgb & 0xF0F0F0);
+    EXPECT_GE(colours.size(), 4u);
+
+    // The caption strip darkens the bottom of the picture.
+    ASSERT_TRUE(tq::windowPixel(window, width / 2, height - 4, rgb));
+    EXPECT_LT(((rgb >> 16) & 0xFF) + ((rgb >> 8) & 0xFF) + (rgb & 0xFF), 3u * 128u) << std::hex << rgb;
+
+    EXPECT_TRUE(tq::sendCloseRequest(window));
+    int status = 0;
+    EXPECT_TRUE(tq::waitForExit(pid, 20, status));
+    const std::string log = tq::readFile(game + "/game.log");
+    EXPECT_EQ(log.find("dsi::ERROR"), std::string::npos) << log;
+}
+} // namespace
