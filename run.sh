@@ -51,6 +51,7 @@ case "$mode" in
     build
     export ALSOFT_DRIVERS=null LP_NUM_THREADS=2
     with_display ctest --test-dir build --output-on-failure -j"$(nproc)"
+    tests/fuzz/run.sh
     ;;
   *)
     echo "usage: $0 game|test" >&2
