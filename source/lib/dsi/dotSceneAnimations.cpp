@@ -9,6 +9,7 @@
 #include "Object.h"
 
 #include <OgreAnimationState.h>
+#include <OgreSceneNode.h>
 
 #include <algorithm>
 
@@ -16,21 +17,32 @@ namespace dsi
 {
 void addAnimationLayer(CObject* object, const animationLayerDesc& layer)
 {
-    // Only animated objects keep layers; the hero links its fixed set itself.
     CAnimatableObject* animated = dynamic_cast<CAnimatableObject*>(object);
     if (!animated)
+    {
+        const char* node = object ? object->getNodeName() : nullptr;
+        logWarning("animation '" + layer.animName + "' on '" + (node ? node : "") +
+                   "', which is no animated object, will skip it...");
         return;
+    }
     animated->addAnimation(layer.animName, layer.skeleton, layer.moveSpeed, layer.blendPercent, layer.blendSpeed,
                            layer.layer);
     if (!layer.hasRotSpeed && !layer.hasBlendFrames)
         return;
-    CAnimatableObject::AnimLayer* added = animated->getLayer(animated->findAnimation(layer.animName));
+    const int index = animated->findAnimation(layer.animName);
+    CAnimatableObject::AnimLayer* added = index >= 0 ? animated->getLayer(index) : nullptr;
     if (!added)
         return;
     if (layer.hasRotSpeed)
         added->rotSpeed = layer.rotSpeed;
     if (layer.hasBlendFrames)
-        added->blendTime = std::min(layer.blendFrames * 0.04f, added->state->getLength() * 0.5f);
+    {
+        // Frames of 0.04 s, at most half of the animation.
+        float blend = layer.blendFrames * 0.04f;
+        if (added->state)
+            blend = std::min(blend, added->state->getLength() * 0.5f);
+        added->blendTime = std::max(blend, 0.0f);
+    }
 }
 
 void initObjectSkeleton(CObject* object, nodeObjectType type)

@@ -359,6 +359,18 @@ TEST_F(SceneTest, NodeTypeChoosesTheObjectAndScriptQueuesTheCreate)
     EXPECT_EQ(gObjectCollector.count(), before - 1);
 }
 
+TEST_F(SceneTest, AnimationsGoToAnimatedObjectsOnly)
+{
+    load(nodes("<node name=\"plain\"><animations><animation skeleton=\"s.skeleton\" anim_name=\"idle\"/>"
+               "</animations></node>"
+               "<node name=\"anim\" type=\"T_ANIM_OBJ\"><animations><animation skeleton=\"s.skeleton\" "
+               "anim_name=\"idle\" rot_speed=\"1\"/><animation anim_name=\"no_skeleton\"/></animations></node>"));
+    EXPECT_TRUE(ogreLog->has("dsi::WARNING->animation 'idle' on 'plain', which is no animated object, will skip it..."));
+    CAnimatableObject* anim = dynamic_cast<CAnimatableObject*>(objectOf(node("anim")));
+    ASSERT_NE(anim, nullptr);
+    EXPECT_TRUE(anim->mLayers.empty()); // no entity, no skeleton: nothing to link
+}
+
 TEST_F(SceneTest, UnnamedElementsCountOnAcrossScenes)
 {
     load(nodes("<node/>"), "one.scene");
