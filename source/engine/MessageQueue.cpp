@@ -11,6 +11,7 @@
 
 #include <OgreMaterialManager.h>
 #include <OgreMeshManager.h>
+#include <OgreSceneQuery.h>
 #include <OgreSceneManager.h>
 #include <OgreSceneNode.h>
 #include <OgreSkeletonManager.h>
@@ -239,6 +240,8 @@ void CApplication::processMessages()
                 // during this pass.
                 std::vector<CMessage>().swap(mMessages);
                 mPickMask = 0;
+                if (mRayQuery)
+                    mRayQuery->setQueryMask(0);
                 const std::string scene = msg.sceneName();
                 Scene::loadScene(scene, false);
                 enableCompositors(true);

@@ -135,6 +135,10 @@ void CObject::setAnimation(Ogre::AnimationState* state, int loops, CObject* noti
 
 void CObject::applyAnimTime()
 {
+    // The own clock does the looping; OGRE's own wrap would turn the last
+    // pose, at exactly the length, into the first.
+    if (mAnimState->getLoop())
+        mAnimState->setLoop(false);
     const float length = mAnimState->getLength();
     float position = mAnimTime;
     if (length > 0.0f)
@@ -160,8 +164,9 @@ void CObject::update(const Ogre::FrameEvent& evt)
         }
         else
         {
-            --mLoopsLeft;
-            if (mLoopsLeft != 0)
+            // A count of 0 or below plays without end; it is not lowered,
+            // so it cannot overflow.
+            if (mLoopsLeft <= 0 || --mLoopsLeft != 0)
             {
                 mAnimTime -= length;
                 applyAnimTime();

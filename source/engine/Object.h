@@ -61,8 +61,8 @@ struct CTimer
 /// The 16 timers of one object; ids are 100 to 115.
 struct CTimerPool
 {
-    static const int kSlots = 16;
-    static const int kFirstId = 100;
+    static constexpr int kSlots = 16;
+    static constexpr int kFirstId = 100;
 
     int32_t highWater = 0;          ///< one past the highest slot ever used
     unsigned char used[kSlots] = {};
@@ -169,7 +169,7 @@ void clear();
 class CObjectCollectorTempl
 {
 public:
-    static const int kSlots = 3072;
+    static constexpr int kSlots = 3072;
 
     /// One past the highest slot in use.
     int count() const { return mCount; }
