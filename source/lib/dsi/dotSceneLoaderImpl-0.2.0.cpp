@@ -225,7 +225,18 @@ void dotSceneLoaderImpl020::parseStringsTable(const TiXmlElement* element)
             Log::print("\nERROR: Can't find string '%s' in any languages.", id);
             continue;
         }
-        gApp.mStrings.load(id, StringTable::Text(String(data)));
+        // A damaged text is left out rather than ending the load.
+        StringTable::Text text;
+        try
+        {
+            text = StringTable::Text(String(data));
+        }
+        catch (const std::exception&)
+        {
+            Log::print("\nERROR: String '%s' is not valid UTF-8, skipped.", id);
+            continue;
+        }
+        gApp.mStrings.load(id, text);
     }
 }
 

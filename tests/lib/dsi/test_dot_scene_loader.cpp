@@ -175,6 +175,15 @@ TEST_F(SceneTest, StringTablePicksTheLanguageThenFallsBack)
     EXPECT_EQ(log.find("10001"), std::string::npos);
 }
 
+TEST_F(SceneTest, StringThatIsNoUtf8IsSkipped)
+{
+    load("<scene formatVersion=\"0.2.0\"><strings_table lang=\"en\"><str id=\"1\"><en data=\"\xC3\x28\"/></str>"
+         "<str id=\"2\"><en data=\"fine\"/></str></strings_table><nodes><node name=\"after\"/></nodes></scene>");
+    EXPECT_NE(Log::captured().find("\nERROR: String '1' is not valid UTF-8, skipped."), std::string::npos);
+    EXPECT_EQ(gApp.mStrings.find("2").asUTF8(), "fine");
+    EXPECT_TRUE(gApp.mSceneMgr->hasSceneNode("after"));
+}
+
 TEST_F(SceneTest, StringTableWithoutLanguageWarnsAndUsesAnyText)
 {
     load("<scene formatVersion=\"0.2.0\"><strings_table><str id=\"7\"><en data=\"Seven\"/></str>"
