@@ -539,9 +539,18 @@ Ogre::OverlayElement* createElements(const char* o, const char* e, const char* c
             Log::print("\nWARNING: overlay element [%s] exists elsewhere, not created in [%s]", e, o);
             return nullptr;
         }
-        container = dynamic_cast<Ogre::OverlayContainer*>(make(e, true));
+        Ogre::OverlayElement* made = make(e, true);
+        container = dynamic_cast<Ogre::OverlayContainer*>(made);
         if (!container)
+        {
+            // Only containers hang directly in an overlay.
+            if (made)
+            {
+                Log::print("\nWARNING: overlay element [%s] is no container, not added to [%s]", e, o);
+                manager->destroyOverlayElement(made);
+            }
             return nullptr;
+        }
         container->setMetricsMode(Ogre::GMM_RELATIVE);
         overlay->add2D(container);
         created = container;

@@ -32,6 +32,7 @@
 #include "AnimatableObject.h"
 #include "Application.h"
 #include "HeadlessEngine.h"
+#include "Input.h"
 #include "Log.h"
 #include "Object.h"
 #include "Scene.h"
@@ -67,6 +68,9 @@ typedef CVirtualScript API;
     i = gApp.mFrameMs + static_cast<int>(gApp.mGameClock);
     gApp.mHovered = nullptr;
     gApp.mQuit = gApp.mCheats;
+    f = gApp.mInput->mCursorX + gApp.mInput->mCursorY;
+    gApp.mInput->mLeftDown = gApp.mInput->mKeyDown[1] != 0 && gApp.mInput->cursorOn();
+    gApp.mInput->setCursor(true);
     CObject::createTimer(object, 1, -1, nullptr);
     CObject::killTimer(object, 100);
     object->setAnimTime(-2.0f);

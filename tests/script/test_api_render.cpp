@@ -29,6 +29,7 @@
 #include <Overlay/OgreOverlayContainer.h>
 #include <Overlay/OgreOverlayManager.h>
 #include <Overlay/OgreOverlaySystem.h>
+#include <Overlay/OgrePanelOverlayElement.h>
 #include <Overlay/OgreTextAreaOverlayElement.h>
 
 #include <gtest/gtest.h>
@@ -382,5 +383,57 @@ TEST_F(ApiRender, TextureNamesFallBackToDdsPngJpg)
     gApp.mLog = false;
     EXPECT_EQ(tq::readFile(dir.file("load.log")),
               "only_dds.dds\nonly_png.png\nboth.dds\nmissing.jpg\nonly_png.png\nno_extension.jpg\nrtt_view\n");
+}
+TEST_F(ApiRender, TemplatesUvRotationColoursAndNodesInFrontOfMenus)
+{
+    Ogre::OverlayManager& manager = Ogre::OverlayManager::getSingleton();
+    makeText(); // the font "sans": copying a text template without a font crashes OGRE
+    Ogre::OverlayElement* templ = manager.createOverlayElement("TextArea", "captionTemplate", true);
+    templ->setParameter("font_name", "sans");
+    templ->setParameter("char_height", "0.125");
+    const Ogre::Vector2 position(0.1f, 0.2f);
+    CVirtualScript::overlayCreatePanel("tips", "tipFrame", nullptr, nullptr, nullptr, nullptr, 200);
+    CVirtualScript::overlayCreateFromTemplate("tips", "captionTemplate", "tipFrame", "tipText", &position, nullptr, 200,
+                                              "TextArea");
+    ASSERT_TRUE(manager.hasOverlayElement("tipText"));
+    Ogre::TextAreaOverlayElement* tip = static_cast<Ogre::TextAreaOverlayElement*>(manager.getOverlayElement("tipText"));
+    EXPECT_FLOAT_EQ(tip->getCharHeight(), 0.125f);
+    EXPECT_FLOAT_EQ(tip->getLeft(), 0.1f);
+    CVirtualScript::overlaySetColourTop("tips", "tipFrame", "tipText", 1, 0, 0, 1);
+    CVirtualScript::overlaySetColourBottom("tips", "tipFrame", "tipText", 0, 0, 1, 1);
+    EXPECT_EQ(tip->getColourTop(), Ogre::ColourValue(1, 0, 0, 1));
+    EXPECT_EQ(tip->getColourBottom(), Ogre::ColourValue(0, 0, 1, 1));
+    CVirtualScript::overlaySetCharHeight("tips", "tipFrame", "tipText", 0.05f);
+    EXPECT_FLOAT_EQ(tip->getCharHeight(), 0.05f);
+
+    const Ogre::Vector2 size(0.5f, 0.5f);
+    CVirtualScript::overlayCreatePanel("tips", "picture", nullptr, nullptr, nullptr, &size, 200);
+    CVirtualScript::overlaySetUV("tips", "picture", nullptr, 0.0f, 0.25f, 0.5f, 1.0f);
+    Ogre::Real u1, v1, u2, v2;
+    static_cast<Ogre::PanelOverlayElement*>(manager.getOverlayElement("picture"))->getUV(u1, v1, u2, v2);
+    EXPECT_FLOAT_EQ(v1, 0.25f);
+    EXPECT_FLOAT_EQ(u2, 0.5f);
+    CVirtualScript::overlaySetRotate("tips", 90.0f);
+    EXPECT_NEAR(manager.getByName("tips")->getRotate().valueDegrees(), 90.0f, 1e-3f);
+    CVirtualScript::overlaySetZOrder("tips", 500);
+    EXPECT_EQ(manager.getByName("tips")->getZOrder(), 500);
+    CVirtualScript::overlaySetMaterial("tips", "picture", nullptr, "BaseWhite");
+    EXPECT_EQ(manager.getOverlayElement("picture")->getMaterialName(), "BaseWhite");
+    CVirtualScript::overlayCopyCaption("tips", "tipFrame", "tipText", "copied");
+    EXPECT_EQ(tip->getCaption().asUTF8(), "copied");
+
+    // Scene nodes in front of a menu and back.
+    Ogre::SceneNode* root = gApp.mSceneMgr->getRootSceneNode();
+    Ogre::SceneNode* menu = root->createChildSceneNode("menu_node");
+    Ogre::SceneNode* item = root->createChildSceneNode("item_node");
+    CVirtualScript::nodeSetParent("item_node", "menu_node");
+    EXPECT_EQ(item->getParent(), menu);
+    CVirtualScript::nodeSetParent("item_node", "eye"); // only nodes under the root are taken
+    EXPECT_EQ(item->getParent(), menu);
+    CVirtualScript::nodeReturnToRoot("item_node");
+    EXPECT_EQ(item->getParent(), root);
+    Log::captureBegin();
+    CVirtualScript::nodeReturnToRoot("no_node");
+    EXPECT_NE(Log::captured().find("[no_node]"), std::string::npos);
 }
 } // namespace
