@@ -32,13 +32,21 @@ CApplication::CApplication() = default;
 
 CApplication::~CApplication()
 {
+    shutdown();
+    if (!mLog && !mHeadless)
+        Platform::shellOpen("survey\\url.url");
+}
+
+void CApplication::shutdown()
+{
+    if (mShutDown)
+        return;
+    mShutDown = true;
     Trace::flushToFile();
     CSfxCore::freeAllSounds();
     delete mInput;
     mInput = nullptr;
     teardown();
-    if (!mLog && !mHeadless)
-        Platform::shellOpen("survey\\url.url");
 }
 
 void CApplication::readSwitches(const std::string& commandLine)
@@ -261,11 +269,7 @@ int WinMain(const std::string& commandLine)
     // take down what hangs on the root now, in the destructor's order, while
     // they still stand.  The destructor then finds nothing left but its own
     // last steps.
-    Trace::flushToFile();
-    CSfxCore::freeAllSounds();
-    delete app.mInput;
-    app.mInput = nullptr;
-    app.teardown();
+    app.shutdown();
     if (app.mLog)
         Platform::closeConsole();
     return 0;

@@ -50,6 +50,9 @@ public:
     bool setup();
     /// Undoes what a failed set-up made, so that it can run again.
     void teardown();
+    /// The end of a run: trace flushed, sounds freed, input and root deleted.
+    /// Runs once; the destructor calls it too.
+    void shutdown();
     /// After the render loop: every object's node back under the root node.
     void reattachObjectNodes();
 
@@ -152,6 +155,7 @@ public:
     bool mWasActive = false;
     bool mHeadless = false;
     bool mCloseRequested = false;
+    bool mShutDown = false;
     class Ogre::LogManager* mLogManager = nullptr;
     /// Overlays (the loading screen, the rooms' overlays) exist with it.
     Ogre::OverlaySystem* mOverlaySystem = nullptr;
