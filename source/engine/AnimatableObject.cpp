@@ -764,19 +764,26 @@ void CAnimatableObject::blendBindingPose()
             if (!source.pSkeleton->hasBone(bone->getName()))
                 continue;
             const Ogre::Bone* from = source.pSkeleton->getBone(bone->getName());
-            if (used == 1)
-            {
-                bone->setPosition(from->getInitialPosition());
-                bone->setOrientation(from->getInitialOrientation());
-            }
-            else
-            {
-                const Ogre::Vector3 own = bone->getPosition();
-                bone->setPosition(own + (from->getInitialPosition() - own) * weight);
-                bone->setOrientation(
-                    Ogre::Quaternion::nlerp(weight, bone->getOrientation(), from->getInitialOrientation(), true));
-            }
-            bone->setInitialState();
+            blendBoneBindingPose(bone, from, weight, used == 1, false);
         }
     }
+}
+
+void blendBoneBindingPose(Ogre::Bone* bone, const Ogre::Bone* from, float weight, bool first, bool spherical)
+{
+    if (first)
+    {
+        bone->setPosition(from->getInitialPosition());
+        bone->setOrientation(from->getInitialOrientation());
+    }
+    else
+    {
+        const Ogre::Vector3 own = bone->getPosition();
+        bone->setPosition(own + (from->getInitialPosition() - own) * weight);
+        bone->setOrientation(spherical ? Ogre::Quaternion::Slerp(weight, bone->getOrientation(),
+                                                                 from->getInitialOrientation(), true)
+                                       : Ogre::Quaternion::nlerp(weight, bone->getOrientation(),
+                                                                 from->getInitialOrientation(), true));
+    }
+    bone->setInitialState();
 }

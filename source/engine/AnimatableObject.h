@@ -37,6 +37,12 @@ Ogre::Quaternion rotationBetween(const Ogre::Vector3& from, const Ogre::Vector3&
 /// when the file is missing or damaged; nothing is linked then.
 void linkAnimationSource(Ogre::SkeletonInstance* skeleton, const String& name);
 
+/// Moves a bone's binding pose towards the binding pose of the same bone in
+/// a linked skeleton: the first source sets it, later ones blend in by
+/// weight (spherically or by normalised lerp), and the result becomes the
+/// bone's initial state.
+void blendBoneBindingPose(Ogre::Bone* bone, const Ogre::Bone* from, float weight, bool first, bool spherical);
+
 class CAnimatableObject : public CObject
 {
 public:

@@ -322,19 +322,7 @@ void CHero::blendBindingPose()
                 break;
             Ogre::Bone* bone = skeleton->getBone(handle);
             const Ogre::Bone* from = source.pSkeleton->getBone(handle);
-            if (used == 1)
-            {
-                bone->setPosition(from->getInitialPosition());
-                bone->setOrientation(from->getInitialOrientation());
-            }
-            else
-            {
-                const Ogre::Vector3 own = bone->getPosition();
-                bone->setPosition(own + (from->getInitialPosition() - own) * weight);
-                bone->setOrientation(
-                    Ogre::Quaternion::Slerp(weight, bone->getOrientation(), from->getInitialOrientation(), true));
-            }
-            bone->setInitialState();
+            blendBoneBindingPose(bone, from, weight, used == 1, true);
         }
     }
 }
