@@ -559,28 +559,40 @@ Handle sampleLoad(const void* data, size_t length, int maxPlaybacks)
     return h;
 }
 
-bool sampleGetInfo(Handle handle, SampleInfo& info)
+namespace
+{
+// The opening of every call on a sample: the device, its lock, the sample.
+// Null (with the error set) when there is no device or no such sample.
+Sample* lockSample(Handle handle, std::unique_lock<std::mutex>& lock)
 {
     if (!gDevice)
-        return fail(ERROR_NOT_INITIALISED);
-    std::lock_guard<std::mutex> lock(gDevice->mutex);
+        return fail(ERROR_NOT_INITIALISED), nullptr;
+    lock = std::unique_lock<std::mutex>(gDevice->mutex);
     auto it = gDevice->samples.find(handle);
     if (it == gDevice->samples.end())
-        return fail(ERROR_HANDLE);
-    info = it->second->info;
+        return fail(ERROR_HANDLE), nullptr;
+    return it->second.get();
+}
+} // namespace
+
+bool sampleGetInfo(Handle handle, SampleInfo& info)
+{
+    std::unique_lock<std::mutex> lock;
+    Sample* sample = lockSample(handle, lock);
+    if (!sample)
+        return false;
+    info = sample->info;
     gError = ERROR_NONE;
     return true;
 }
 
 bool sampleGetData(Handle handle, std::vector<uint8_t>& bytes)
 {
-    if (!gDevice)
-        return fail(ERROR_NOT_INITIALISED);
-    std::lock_guard<std::mutex> lock(gDevice->mutex);
-    auto it = gDevice->samples.find(handle);
-    if (it == gDevice->samples.end())
-        return fail(ERROR_HANDLE);
-    const std::vector<int16_t>& pcm = it->second->pcm;
+    std::unique_lock<std::mutex> lock;
+    Sample* sample = lockSample(handle, lock);
+    if (!sample)
+        return false;
+    const std::vector<int16_t>& pcm = sample->pcm;
     bytes.resize(pcm.size() * 2);
     if (!pcm.empty())
         std::memcpy(bytes.data(), pcm.data(), bytes.size());
@@ -590,14 +602,12 @@ bool sampleGetData(Handle handle, std::vector<uint8_t>& bytes)
 
 Handle sampleGetChannel(Handle handle)
 {
-    if (!gDevice)
-        return fail(ERROR_NOT_INITIALISED), 0;
+    std::unique_lock<std::mutex> lock;
+    Sample* found = lockSample(handle, lock);
+    if (!found)
+        return 0;
     Device& d = *gDevice;
-    std::lock_guard<std::mutex> lock(d.mutex);
-    auto it = d.samples.find(handle);
-    if (it == d.samples.end())
-        return fail(ERROR_HANDLE), 0;
-    Sample& sample = *it->second;
+    Sample& sample = *found;
     SampleChannel channel;
     channel.sample = handle;
     if (static_cast<int>(sample.channels.size()) >= sample.maxPlaybacks)
@@ -626,16 +636,13 @@ Handle sampleGetChannel(Handle handle)
 
 bool sampleStop(Handle handle)
 {
-    if (!gDevice)
-        return fail(ERROR_NOT_INITIALISED);
-    Device& d = *gDevice;
-    std::lock_guard<std::mutex> lock(d.mutex);
-    auto it = d.samples.find(handle);
-    if (it == d.samples.end())
-        return fail(ERROR_HANDLE);
-    for (Handle h : it->second->channels)
+    std::unique_lock<std::mutex> lock;
+    Sample* sample = lockSample(handle, lock);
+    if (!sample)
+        return false;
+    for (Handle h : sample->channels)
     {
-        SampleChannel& channel = d.channels[h];
+        SampleChannel& channel = gDevice->channels[h];
         alSourceStop(channel.source);
         channel.held = false;
     }
@@ -645,15 +652,12 @@ bool sampleStop(Handle handle)
 
 bool sampleFree(Handle handle)
 {
-    if (!gDevice)
-        return fail(ERROR_NOT_INITIALISED);
-    Device& d = *gDevice;
-    std::lock_guard<std::mutex> lock(d.mutex);
-    auto it = d.samples.find(handle);
-    if (it == d.samples.end())
-        return fail(ERROR_HANDLE);
-    freeSample(d, *it->second);
-    d.samples.erase(it);
+    std::unique_lock<std::mutex> lock;
+    Sample* sample = lockSample(handle, lock);
+    if (!sample)
+        return false;
+    freeSample(*gDevice, *sample);
+    gDevice->samples.erase(handle);
     gError = ERROR_NONE;
     return true;
 }
