@@ -3,6 +3,7 @@
 // TinyXML parsing the file alone (the floor: what no loader can go below).
 #include "Application.h"
 #include "dsi/dotSceneLoader.h"
+#include "../tests/support/TriangleMesh.h"
 
 #include <OgreCamera.h>
 #include <OgreCodec.h>
@@ -66,15 +67,7 @@ void setUp()
         if (plugin->getName().find("DotScene") != std::string::npos)
             plugin->initialise();
     std::ofstream(kFile) << makeScene();
-    Ogre::ManualObject* manual = gApp.mSceneMgr->createManualObject();
-    manual->begin("BaseWhite", Ogre::RenderOperation::OT_TRIANGLE_LIST);
-    manual->position(0, 0, 0);
-    manual->position(1, 0, 0);
-    manual->position(0, 1, 0);
-    manual->triangle(0, 1, 2);
-    manual->end();
-    manual->convertToMesh("bench_box.mesh");
-    gApp.mSceneMgr->destroyManualObject(manual);
+    tq::makeTriangleMesh(gApp.mSceneMgr, "bench_box.mesh");
 }
 
 void clearScene(benchmark::State& state)

@@ -7,6 +7,7 @@
 #include "Object.h"
 #include "Scene.h"
 #include "TestSupport.h"
+#include "TriangleMesh.h"
 
 #include <OgreManualObject.h>
 #include <OgreMeshManager.h>
@@ -159,15 +160,7 @@ const char* const kRoom = R"(<scene formatVersion="0.2.0">
 
 void makeCrateMesh()
 {
-    Ogre::ManualObject* manual = gApp.mSceneMgr->createManualObject();
-    manual->begin("BaseWhite", Ogre::RenderOperation::OT_TRIANGLE_LIST);
-    manual->position(0, 0, 0);
-    manual->position(1, 0, 0);
-    manual->position(0, 1, 0);
-    manual->triangle(0, 1, 2);
-    manual->end();
-    manual->convertToMesh("crate.mesh");
-    gApp.mSceneMgr->destroyManualObject(manual);
+    tq::makeTriangleMesh(gApp.mSceneMgr, "crate.mesh");
 }
 
 class SceneLoading : public ::testing::Test

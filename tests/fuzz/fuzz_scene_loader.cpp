@@ -4,6 +4,7 @@
 #include "Application.h"
 #include "Log.h"
 #include "dsi/dotSceneLoader.h"
+#include "../support/TriangleMesh.h"
 
 #include <OgreException.h>
 #include <OgreManualObject.h>
@@ -20,15 +21,7 @@ bool setUp()
         return false;
     gApp.mLog = false;
     // A mesh for the entities of the corpus.
-    Ogre::ManualObject* manual = gApp.mSceneMgr->createManualObject();
-    manual->begin("BaseWhite", Ogre::RenderOperation::OT_TRIANGLE_LIST);
-    manual->position(0, 0, 0);
-    manual->position(1, 0, 0);
-    manual->position(0, 1, 0);
-    manual->triangle(0, 1, 2);
-    manual->end();
-    manual->convertToMesh("box.mesh");
-    gApp.mSceneMgr->destroyManualObject(manual);
+    tq::makeTriangleMesh(gApp.mSceneMgr, "box.mesh");
     return true;
 }
 } // namespace
