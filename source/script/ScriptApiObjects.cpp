@@ -97,6 +97,22 @@ Ogre::Bone* boneOf(OBJECT_HANDLE handle, const String& boneName)
     return skeleton->getBone(boneName);
 }
 
+// The skeleton of an object's entity; says so when the object has none.
+Ogre::SkeletonInstance* skeletonOf(OBJECT_HANDLE handle)
+{
+    CObject* object = objectOf(handle);
+    if (!object)
+        return nullptr;
+    Ogre::Entity* entity = object->getEntity();
+    if (!entity || !entity->hasSkeleton())
+    {
+        Log::print("\nERROR: Object %s has nigher no mesh or no skeleton!",
+                   object->getNodeName() ? object->getNodeName() : "");
+        return nullptr;
+    }
+    return entity->getSkeleton();
+}
+
 // The saved windowed video mode ("1024 x 768 @ 32-bit colour").
 void savedVideoMode(int& width, int& height)
 {
@@ -524,32 +540,15 @@ void CVirtualScript::boneSetManual(OBJECT_HANDLE obj, const String& boneName, bo
 
 void CVirtualScript::bonesSetManual(OBJECT_HANDLE obj, bool manual)
 {
-    CObject* object = objectOf(obj);
-    if (!object)
-        return;
-    Ogre::Entity* entity = object->getEntity();
-    if (!entity || !entity->hasSkeleton())
-    {
-        Log::print("\nERROR: Object %s has nigher no mesh or no skeleton!",
-                   object->getNodeName() ? object->getNodeName() : "");
-        return;
-    }
-    for (Ogre::Bone* bone : entity->getSkeleton()->getBones())
-        bone->setManuallyControlled(manual);
+    if (Ogre::SkeletonInstance* skeleton = skeletonOf(obj))
+        for (Ogre::Bone* bone : skeleton->getBones())
+            bone->setManuallyControlled(manual);
 }
 
 void CVirtualScript::bonesSetManual(OBJECT_HANDLE obj, const String& boneName, const vec3& scale)
 {
-    CObject* object = objectOf(obj);
-    if (!object)
+    if (!skeletonOf(obj))
         return;
-    Ogre::Entity* entity = object->getEntity();
-    if (!entity || !entity->hasSkeleton())
-    {
-        Log::print("\nERROR: Object %s has nigher no mesh or no skeleton!",
-                   object->getNodeName() ? object->getNodeName() : "");
-        return;
-    }
     if (Ogre::Bone* bone = boneOf(obj, boneName))
     {
         bone->setManuallyControlled(true);
