@@ -215,7 +215,9 @@ public:
     /// materialSetAlpha on unit 0 of every pass.
     static void materialSetAlphaAll(const String& material, float alpha);
     /// Mode 0 add, 1 modulate, 2 subtract the colour, on pass 0, unit 0.
-    static void materialSetColour(const String& material, float r, float g, float b, int mode);
+    /// Without a mode the texture is modulated: the callers that leave it
+    /// out fade a material towards black or restore it with white.
+    static void materialSetColour(const String& material, float r, float g, float b, int mode = 1);
     static void materialSetColour2(const String& material, uint16_t pass, float r, float g, float b, int mode);
     /// Modulates every unit of every pass with colour and alpha.
     static void materialSetColourAll(const String& material, const Ogre::ColourValue& colour, float alpha);

@@ -63,6 +63,11 @@ TEST_F(ApiMaterials, ColourModesCombineTheTextureWithTheManualColour)
         EXPECT_EQ(blend.source2, Ogre::LBS_MANUAL);
         EXPECT_EQ(blend.colourArg2, Ogre::ColourValue(0.25f, 0.5f, 0.75f));
     }
+    // Without a mode the texture is modulated.
+    CVirtualScript::materialSetColour("glow", 0.5f, 0.5f, 0.5f);
+    EXPECT_EQ(unit(0, 0)->getColourBlendMode().operation, Ogre::LBX_MODULATE);
+    EXPECT_EQ(unit(0, 0)->getColourBlendMode().colourArg2, Ogre::ColourValue(0.5f, 0.5f, 0.5f));
+    CVirtualScript::materialSetColour("glow", 0.25f, 0.5f, 0.75f, 2);
     // An unknown mode changes nothing.
     CVirtualScript::materialSetColour("glow", 1, 1, 1, 7);
     EXPECT_EQ(unit(0, 0)->getColourBlendMode().operation, Ogre::LBX_SUBTRACT);

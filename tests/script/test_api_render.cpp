@@ -3,6 +3,8 @@
 // drawn pixels, caption widths, and a picture written as JPEG and read
 // back with the scene's colour.
 #include "Application.h"
+#include "LoadProgress.h"
+#include "Object.h"
 #include "Log.h"
 #include "TestSupport.h"
 #include "VirtualScript.h"
@@ -36,6 +38,8 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <memory>
+#include <set>
 #include <sys/stat.h>
 
 namespace
@@ -437,3 +441,53 @@ TEST_F(ApiRender, TemplatesUvRotationColoursAndNodesInFrontOfMenus)
     EXPECT_NE(Log::captured().find("[no_node]"), std::string::npos);
 }
 } // namespace
+
+TEST_F(ApiRender, LoadingTextFillsBothCaptionsAndMovesTheBar)
+{
+    makeText(); // the font "sans"
+    Ogre::OverlayManager& manager = Ogre::OverlayManager::getSingleton();
+    Ogre::Overlay* window = manager.create("loadingWindow");
+    Ogre::OverlayContainer* frame =
+        static_cast<Ogre::OverlayContainer*>(manager.createOverlayElement("Panel", "LoadingTimeFrame2"));
+    Ogre::OverlayElement* line = manager.createOverlayElement("Panel", "LoadingTimeLine");
+    frame->addChild(line);
+    std::vector<Ogre::TextAreaOverlayElement*> texts;
+    for (const char* name : {"LoadingText", "LoadingText2"})
+    {
+        auto* text = static_cast<Ogre::TextAreaOverlayElement*>(manager.createOverlayElement("TextArea", name));
+        text->setFontName("sans");
+        frame->addChild(text);
+        texts.push_back(text);
+    }
+    window->add2D(frame);
+    gApp.mStrings.load("00067", Ogre::UTFString(std::string("Loading...")));
+
+    CVirtualScript::setLoadingText(0.5f);
+    for (Ogre::TextAreaOverlayElement* text : texts)
+        EXPECT_EQ(text->getCaption().asUTF8(), "Loading...");
+    EXPECT_NEAR(line->getWidth(), Scene::loadingBarSpan(0.5f) * 0.375f, 1e-6f);
+
+    // Without the loading window the call does nothing.
+    manager.destroyAll();
+    CVirtualScript::setLoadingText(1.0f);
+}
+
+TEST_F(ApiRender, WindowModeKeepsTheSavedSizeAndReactivatesEveryObject)
+{
+    gApp.mAppState.mOptions["Video Mode"].value = "400 x 300";
+    gApp.mMessages.clear();
+    std::unique_ptr<CObject> a(new CObject());
+    std::unique_ptr<CObject> b(new CObject());
+
+    CVirtualScript::setWindowMode(false);
+    EXPECT_FALSE(gApp.mWindow->isFullScreen());
+    EXPECT_EQ(gApp.mWindow->getWidth(), 400u);
+    EXPECT_EQ(gApp.mWindow->getHeight(), 300u);
+    // Each object hears of the change in its activate handler.
+    std::set<CObject*> activated;
+    for (const CMessage& msg : gApp.mMessages)
+        if (msg.type == MSG_ACTIVATE)
+            activated.insert(msg.target);
+    EXPECT_EQ(activated, (std::set<CObject*>{a.get(), b.get()}));
+    gApp.mMessages.clear();
+}
