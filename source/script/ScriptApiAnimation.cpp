@@ -275,6 +275,28 @@ void CVirtualScript::animAddPoint(OBJECT_HANDLE obj, const String& name, OBJECT_
     object->addPoint(name, 1000, target, code);
 }
 
+void CVirtualScript::animAddPoint(OBJECT_HANDLE obj, const String& name, int loops, OBJECT_HANDLE target, int code)
+{
+    CAnimatableObject* object = animatableOf(obj);
+    if (!object)
+    {
+        Log::print("\nERROR: animAddPoint: object 0x%X is not an animated object", static_cast<unsigned>(obj));
+        return;
+    }
+    object->addPoint(name, loops, target, code);
+}
+
+void CVirtualScript::animSetCyclic(OBJECT_HANDLE obj, bool cyclic)
+{
+    CAnimatableObject* object = animatableOf(obj);
+    if (!object)
+    {
+        Log::print("\nERROR: animSetCyclic: object 0x%X is not an animated object", static_cast<unsigned>(obj));
+        return;
+    }
+    object->mLoop = cyclic ? 1 : 0;
+}
+
 void CVirtualScript::animAddTransitionPoint(OBJECT_HANDLE obj, const String& bodyName, int loops,
                                             const String& lipName, int sound, OBJECT_HANDLE target, int code)
 {

@@ -354,6 +354,13 @@ public:
     /// A standing way-point of an animated object that plays name (1000
     /// loops); target gets code when the point is done (0: nobody).
     static void animAddPoint(OBJECT_HANDLE obj, const String& name, OBJECT_HANDLE target, int code);
+    /// The same for loops plays of name (negative: without end, so the
+    /// object stays in it); the four-argument form keeps its 1000 loops.
+    static void animAddPoint(OBJECT_HANDLE obj, const String& name, int loops, OBJECT_HANDLE target, int code);
+    /// Whether the object's way-point list starts again with its first
+    /// point after the last (cyclic) or stops at the last; stopping the
+    /// object clears it.
+    static void animSetCyclic(OBJECT_HANDLE obj, bool cyclic);
     /// A talking way-point: bodyName loops times with lipName moving the
     /// mouth to the loudness of sound (a name of 0 or 1 characters goes on
     /// with the previous point's animation of that layer).

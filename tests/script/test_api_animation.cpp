@@ -214,6 +214,66 @@ TEST_F(ApiAnimation, RotatedPointWalksThereAndTurnsAsToldAfterTheLayerParameter)
     EXPECT_NEAR(facing.y, 1.0f, 1e-4f);
 }
 
+TEST_F(ApiAnimation, PointsWithLoopCountsRunOnceOrCyclically)
+{
+    // idle twice (2 s a loop), then walk once (1 s): with the cyclic flag
+    // the list starts again after the walk, without it the run ends there.
+    struct Case
+    {
+        bool cyclic;
+        std::vector<std::string> codes; // after 11 s
+        bool running;
+    };
+    const Case cases[] = {
+        {true, {"1", "2", "1", "2"}, true},
+        {false, {"1", "2"}, false},
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.cyclic);
+        CAnimatableObject* guy = addWalker(c.cyclic ? "cyclic" : "once");
+        tq::RecordingScript::calls().clear();
+        CVirtualScript::animAddPoint(guy->getHandle(), "idle", 2, recorder->getHandle(), 1);
+        CVirtualScript::animAddPoint(guy->getHandle(), "walk", 1, recorder->getHandle(), 2);
+        CVirtualScript::animSetCyclic(guy->getHandle(), c.cyclic);
+        ASSERT_EQ(guy->mPointList.size(), 2u);
+        EXPECT_EQ(guy->mPointList[0].layers[0].loops, 2);
+        guy->start();
+
+        engine->frames(31, kDt);
+        EXPECT_TRUE(notifications().empty()); // the second idle loop ends at 4 s
+        engine->frames(57, kDt);
+        std::vector<std::string> codes;
+        for (const std::string& n : notifications())
+            codes.push_back(n.substr(0, n.find(',')));
+        EXPECT_EQ(codes, c.codes);
+        EXPECT_EQ(guy->isRunning(), c.running);
+
+        // Stopping clears the flag with the list.
+        guy->stop();
+        EXPECT_EQ(guy->mLoop, 0);
+    }
+
+    // An endless point never reports; a plain object takes no way-points.
+    CAnimatableObject* stayer = addWalker("stayer");
+    tq::RecordingScript::calls().clear();
+    CVirtualScript::animAddPoint(stayer->getHandle(), "idle", -1, recorder->getHandle(), 3);
+    stayer->start();
+    engine->frames(80, kDt);
+    EXPECT_TRUE(notifications().empty());
+    EXPECT_TRUE(stayer->isRunning());
+
+    CObject* prop = addProp("prop");
+    engine->clearLog();
+    CVirtualScript::animAddPoint(prop->getHandle(), "idle", 2, 0, 0);
+    CVirtualScript::animSetCyclic(prop->getHandle(), true);
+    char handle[16];
+    std::snprintf(handle, sizeof(handle), "%X", prop->getHandle());
+    EXPECT_EQ(engine->log(), std::string("\nERROR: animAddPoint: object 0x") + handle +
+                                 " is not an animated object\nERROR: animSetCyclic: object 0x" + handle +
+                                 " is not an animated object");
+}
+
 TEST_F(ApiAnimation, FlightToATransformEndsThereAndNotifiesTheCaller)
 {
     struct Case

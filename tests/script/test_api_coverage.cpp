@@ -163,6 +163,8 @@ typedef CVirtualScript API;
     API::animPlay(h, "idle", 1, 0);
     API::startLinkedAnimation(h, "skeleton", "idle", 1, 0);
     API::animAddPoint(h, "idle", 0, 0);
+    API::animAddPoint(h, "idle", 2, 0, 0);
+    API::animSetCyclic(h, true);
     API::animAddTransitionPoint(h, "talk", -1, "lip", 3, 0, 0);
     API::animAddRotatedPoint(h, v, "walk", v, 1, 1, 0, 0);
     API::animSetLayerParam("walk", h, 1);

@@ -22,7 +22,7 @@ inline std::string characterResources(const TempDir& dir)
 {
     static const char* const files[] = {"01_guy.mesh",          "01_guy.skeleton",         "01_guy_idle.skeleton",
                                         "01_guy_walk.skeleton", "01_guy_dlg.skeleton",     "01_guy_rassugd.skeleton",
-                                        "01_guy_lip.skeleton",  "01_guy.material"};
+                                        "01_guy_lip.skeleton",  "01_guy.material",         "01_guy_stroll.skeleton"};
     const std::string media = dir.file("media");
     std::string command = "mkdir -p '" + media + "'";
     for (const char* name : files)

@@ -5,8 +5,9 @@
 // Files: "01_guy.mesh" (boxes, each bound to one bone), "01_guy.skeleton"
 // (the bind pose, no animations) and one linked skeleton per animation:
 // "01_guy_idle.skeleton" (idle), "01_guy_walk.skeleton" (walk),
-// "01_guy_dlg.skeleton" (dlg), "01_guy_rassugd.skeleton" (rassugd) and
-// "01_guy_lip.skeleton" (lip, moves only the mouth bone "rot").  Every linked
+// "01_guy_dlg.skeleton" (dlg), "01_guy_rassugd.skeleton" (rassugd),
+// "01_guy_lip.skeleton" (lip, moves only the mouth bone "rot") and
+// "01_guy_stroll.skeleton" (stroll, walks out and back by its root).  Every linked
 // skeleton repeats the same bones with the same handles, because OGRE applies
 // a linked animation to the target skeleton by bone handle.
 //
@@ -31,6 +32,7 @@
 #include <cstdio>
 #include <string>
 #include <sys/stat.h>
+#include <utility>
 #include <vector>
 
 namespace
@@ -178,6 +180,30 @@ std::vector<AnimDef> animations()
                     {swing("head", Vector3::UNIT_Z, 3.0f, -30.0f, 30.0f),
                      swing("arm_l", Vector3::UNIT_X, 3.0f, 0.0f, 40.0f)}});
     defs.push_back({"01_guy_lip.skeleton", "lip", 0.4f, {swing("rot", Vector3::UNIT_Y, 0.4f, 0.0f, 25.0f)}});
+    // A stroll that carries the figure itself: 250 units out along +X, a
+    // half turn, back, and a half turn again, in 8 s.  Legs and arms swing
+    // as in the walk; the root's keys put the figure back where it began,
+    // so the stroll loops seamlessly.
+    AnimDef stroll{"01_guy_stroll.skeleton", "stroll", 8.0f, {}};
+    const std::pair<const char*, float> limbs[] = {{"leg_l", 30.0f}, {"leg_r", -30.0f}, {"arm_l", -20.0f},
+                                                   {"arm_r", 20.0f}};
+    for (const auto& limb : limbs)
+    {
+        Track track{limb.first, {}};
+        for (int step = 0; step <= 16; ++step)
+            track.keys.push_back({step * 0.5f, Vector3::UNIT_Y, step % 2 ? -limb.second : limb.second,
+                                  Vector3::ZERO});
+        stroll.tracks.push_back(track);
+    }
+    stroll.tracks.push_back(Track{"root",
+                                  {{0.0f, Vector3::UNIT_Z, 0.0f, Vector3(0, 0, 0)},
+                                   {3.5f, Vector3::UNIT_Z, 0.0f, Vector3(250, 0, 0)},
+                                   {3.75f, Vector3::UNIT_Z, 90.0f, Vector3(250, 0, 0)},
+                                   {4.0f, Vector3::UNIT_Z, 180.0f, Vector3(250, 0, 0)},
+                                   {7.5f, Vector3::UNIT_Z, 180.0f, Vector3(0, 0, 0)},
+                                   {7.75f, Vector3::UNIT_Z, 270.0f, Vector3(0, 0, 0)},
+                                   {8.0f, Vector3::UNIT_Z, 360.0f, Vector3(0, 0, 0)}}});
+    defs.push_back(stroll);
     return defs;
 }
 

@@ -4,8 +4,8 @@
 //
 //   soundgen game <folder>
 //       the sample data: the sixteen environment loops "00_env_01.ogg" to
-//       "00_env_16.ogg", the effects "00_01.ogg" and "00_02.ogg" and the
-//       voice "10101.ogg"
+//       "00_env_16.ogg", the effects "00_01.ogg" and "00_02.ogg", the
+//       voice "10101.ogg" and the room loop "01_24.ogg"
 //   soundgen tone <file> <rate> <channels> <seconds> <frequency> <amplitude>
 //           [<on-seconds> <off-seconds>]
 //       one sine (on every channel), optionally gated: on for on-seconds,
@@ -165,6 +165,19 @@ bool writeVoice(const std::string& path)
     });
 }
 
+// A room loop: the hum of a machine, 2 s with whole cycles of every
+// partial, so that it loops seamlessly.
+bool writeHum(const std::string& path)
+{
+    const int rate = 22050;
+    return writeOgg(path, rate, 1, rate * 2, [=](long n, int) {
+        const double t = static_cast<double>(n) / rate;
+        const double throb = 0.8 + 0.2 * std::sin(2.0 * kPi * 2.0 * t);
+        return static_cast<float>(0.3 * throb *
+                                  (sine(55.0, n, rate) + 0.6 * sine(110.0, n, rate) + 0.3 * sine(165.0, n, rate)));
+    });
+}
+
 int usage()
 {
     std::fprintf(stderr, "usage: soundgen game <folder>\n"
@@ -188,6 +201,7 @@ int main(int argc, char** argv)
         ok = writeEffect(folder + "/00_01.ogg", 900.0, 300.0) && ok;
         ok = writeEffect(folder + "/00_02.ogg", 400.0, 1200.0) && ok;
         ok = writeVoice(folder + "/10101.ogg") && ok;
+        ok = writeHum(folder + "/01_24.ogg") && ok;
         return ok ? 0 : 1;
     }
     if (mode == "tone" && (argc == 8 || argc == 10))

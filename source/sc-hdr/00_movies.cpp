@@ -1,0 +1,372 @@
+#include "00_movies.h"
+
+#include "Application.h"
+#include "Log.h"
+#include "Object.h"
+#include "SfxCore.h"
+#include "Trace.h"
+
+#include <cstdio>
+
+namespace
+{
+const int kGroupVoices = 1;
+
+/// Numbered sounds of each location (1 to 6).
+const int kSoundsPerLocation[] = {0, 24, 31, 48, 41, 26, 35};
+
+/// Sounds of other locations that a location uses, loaded without a check.
+const int kBorrowed2[] = {5025, 5026};
+const int kBorrowed3[] = {1006, 1008, 1009, 1021, 1022, 2005, 2006, 2008, 2009,
+                          2015, 2018, 2019, 2020, 2021, 2025, 2026, 5015, 5016};
+const int kBorrowed4[] = {1021, 1022, 2006, 2008, 2009, 2018, 2019, 2020,
+                          2021, 2025, 2026, 3006, 3029, 3030, 1008};
+const int kBorrowed5[] = {1008, 1009, 1010, 1011, 1021, 1022, 2006, 2010,
+                          2020, 2021, 2025, 2026, 3006, 4004, 4020};
+const int kBorrowed6[] = {1021, 2019, 3043, 4004, 5015, 5016};
+
+/// The sounds of cut scenes that 10000 stops.
+const int kCutSceneSounds[] = {1023, 1004, 1005, 1020, 2028, 2029, 3024, 3025, 3026,
+                               3035, 3041, 3042, 4016, 4019, 4029, 4034, 5002, 5013,
+                               5018, 5019, 6008, 6016, 6019, 6025, 6026, 6035};
+
+template <size_t N> bool contains(const int (&list)[N], int value)
+{
+    for (int entry : list)
+        if (entry == value)
+            return true;
+    return false;
+}
+} // namespace
+
+void sc_00_movies::ON_CREATE()
+{
+    TQ_TRACE(" ON_CREATE()");
+    initVoiceCache();
+    mTimer = CObject::createTimer(gObjectCollector.get(getOwner()), 1, -1, nullptr);
+}
+
+void sc_00_movies::ON_DESTROY()
+{
+    TQ_TRACE(" ON_DESTROY()");
+    freeCache();
+}
+
+void sc_00_movies::ON_NOTIFY(int code, OBJECT_HANDLE sender)
+{
+    TQ_TRACE(" ON_NOTIFY(int code, OBJECT_HANDLE sender)");
+    (void)sender;
+    if (code < kStopAll)
+        playSound(code);
+    checkRooms();
+    if (code == kStopAll)
+        for (int sound : kCutSceneSounds)
+            stopSound(sound);
+}
+
+void sc_00_movies::ON_TIME(int id)
+{
+    if (id != mTimer)
+        return;
+    const float dt = static_cast<float>(gApp.mFrameMs) / 1000.0f;
+    for (int i = 0; i < mCount; ++i)
+    {
+        if (mMode[i] == MODE_FADE_OUT)
+        {
+            mVolume[i] -= dt * mSpeed[i];
+            if (mVolume[i] <= 0.0f)
+            {
+                mVolume[i] = 0.0f;
+                if (mId[i] != -1)
+                    CSfxCore::stopSound(mId[i]);
+                mMode[i] = MODE_SILENT;
+            }
+        }
+        else if (mMode[i] == MODE_FADE)
+        {
+            if (mVolume[i] < mTarget[i])
+            {
+                mVolume[i] += dt * mSpeed[i];
+                if (mVolume[i] >= mTarget[i])
+                {
+                    mVolume[i] = mTarget[i];
+                    mMode[i] = MODE_PLAYING;
+                }
+            }
+            else
+            {
+                mVolume[i] -= dt * mSpeed[i];
+                if (mVolume[i] < mTarget[i])
+                {
+                    mVolume[i] = mTarget[i];
+                    mMode[i] = MODE_PLAYING;
+                }
+            }
+        }
+        else
+            continue;
+        if (mId[i] != -1)
+            CSfxCore::applyVolume(mId[i], static_cast<float>(static_cast<int>(mVolume[i] * 100.0f)));
+    }
+}
+
+void sc_00_movies::initVoiceCache()
+{
+    TQ_TRACE(" initVoiceCache()");
+    mCount = 0;
+    for (int i = 0; i < kCacheSize; ++i)
+    {
+        mCode[i] = -1;
+        mId[i] = -1;
+        mMode[i] = MODE_SILENT;
+        mVolume[i] = 0.0f;
+        mTarget[i] = 1.0f;
+        mSpeed[i] = 0.0f;
+    }
+    mLoc = getVarI("cur_loc");
+    const int sounds = mLoc >= 1 && mLoc <= 6 ? kSoundsPerLocation[mLoc] : 0;
+    char name[32];
+    for (int n = 1; n <= sounds; ++n)
+    {
+        std::snprintf(name, sizeof(name), "%02d_%02d.ogg", mLoc, n);
+        if (resourceExists(name))
+            addVoiceToCache(mLoc * 1000 + n);
+    }
+    for (int n = 1; n <= 2; ++n)
+    {
+        std::snprintf(name, sizeof(name), "00_%02d.ogg", n);
+        if (resourceExists(name))
+            addVoiceToCache(n);
+    }
+    const int* borrowed = nullptr;
+    size_t count = 0;
+    switch (mLoc)
+    {
+    case 2: borrowed = kBorrowed2; count = sizeof(kBorrowed2) / sizeof(int); break;
+    case 3: borrowed = kBorrowed3; count = sizeof(kBorrowed3) / sizeof(int); break;
+    case 4: borrowed = kBorrowed4; count = sizeof(kBorrowed4) / sizeof(int); break;
+    case 5: borrowed = kBorrowed5; count = sizeof(kBorrowed5) / sizeof(int); break;
+    case 6: borrowed = kBorrowed6; count = sizeof(kBorrowed6) / sizeof(int); break;
+    default: break;
+    }
+    for (size_t i = 0; i < count; ++i)
+        addVoiceToCache(borrowed[i]);
+}
+
+void sc_00_movies::addVoiceToCache(int param)
+{
+    TQ_TRACE(" addVoiceToCache(int param)");
+    char name[32];
+    std::snprintf(name, sizeof(name), "%02d_%02d", param / 1000, param % 1000);
+    // The largest location needs 68 entries; one more than the cache holds
+    // is refused rather than written past its end.
+    if (mCount >= kCacheSize)
+    {
+        Log::print("\nERROR: Add sound %s to cache failed! The cache is full.", name);
+        return;
+    }
+    const int i = mCount;
+    mCode[i] = param;
+    mId[i] = CSfxCore::loadSound(name, 1);
+    if (mId[i] == -1)
+        Log::print("\nERROR: Add sound %s to cache failed!", name);
+    else
+        CSfxCore::cacheVoice(name);
+    mVolume[i] = 0.0f;
+    mTarget[i] = 1.0f;
+    mMode[i] = MODE_SILENT;
+    ++mCount;
+}
+
+void sc_00_movies::freeCache()
+{
+    TQ_TRACE(" freeCache()");
+    for (int i = 0; i < mCount; ++i)
+    {
+        if (mId[i] != -1)
+            CSfxCore::freeSound(mId[i]);
+        mId[i] = -1;
+        mCode[i] = -1;
+        mMode[i] = MODE_SILENT;
+    }
+    mCount = 0;
+}
+
+int sc_00_movies::getId(int param)
+{
+    for (int i = 0; i < mCount; ++i)
+        if (mCode[i] == param)
+            return i;
+    return -1;
+}
+
+int sc_00_movies::loadedIndex(int param)
+{
+    const int i = getId(param);
+    return i != -1 && mId[i] != -1 ? i : -1;
+}
+
+void sc_00_movies::playSound(int param)
+{
+    TQ_TRACE(" playSound(int param)");
+    const int i = loadedIndex(param);
+    if (i == -1)
+        return;
+    CSfxCore::playSound(mId[i], kGroupVoices, 0, 0);
+    mMode[i] = MODE_PLAYING;
+}
+
+void sc_00_movies::playSoundSlow(int param, float spd, float volume_rez)
+{
+    TQ_TRACE(" playSoundSlow(int param, float spd, float volume_rez)");
+    const int i = loadedIndex(param);
+    if (i == -1)
+        return;
+    if (mMode[i] == MODE_SILENT)
+    {
+        CSfxCore::stopSound(mId[i]);
+        CSfxCore::applyVolume(mId[i], 0.0f);
+        CSfxCore::playSound(mId[i], kGroupVoices, 1, 0);
+    }
+    mTarget[i] = volume_rez;
+    mSpeed[i] = spd;
+    mMode[i] = MODE_FADE;
+}
+
+void sc_00_movies::setSoundVolume(int param, float spd, float volume_rez)
+{
+    TQ_TRACE(" setSoundVolume(int param, float spd, float volume_rez)");
+    const int i = loadedIndex(param);
+    if (i == -1)
+        return;
+    mTarget[i] = volume_rez;
+    mSpeed[i] = spd;
+    mMode[i] = MODE_FADE;
+}
+
+void sc_00_movies::stopSound(int param)
+{
+    TQ_TRACE(" stopSound(int param)");
+    const int i = loadedIndex(param);
+    if (i == -1)
+        return;
+    if (mMode[i] != MODE_SILENT)
+        CSfxCore::stopSound(mId[i]);
+    mMode[i] = MODE_SILENT;
+}
+
+void sc_00_movies::stopSoundSlow(int param, float spd)
+{
+    TQ_TRACE(" stopSoundSlow(int param, float spd)");
+    const int i = loadedIndex(param);
+    if (i == -1)
+        return;
+    mSpeed[i] = spd;
+    mMode[i] = MODE_FADE_OUT;
+}
+
+void sc_00_movies::setMusicVolume(float volume)
+{
+    TQ_TRACE(" setMusicVolume(float volume)");
+    sendNotifyByName("00_sfx_env", static_cast<int>(volume * 100.0f), 0);
+}
+
+void sc_00_movies::loopIf(int code, bool on, float loudness)
+{
+    if (on)
+        playSoundSlow(code, 1.0f, loudness);
+    else
+        stopSoundSlow(code, 1.0f);
+}
+
+void sc_00_movies::checkRooms()
+{
+    TQ_TRACE(" checkRooms()");
+    const int room = getVarI("cur_room");
+    const int cam = getVarI("cur_cam");
+    const int loc = getVarI("cur_loc");
+    float music = 1.0f;
+    switch (loc)
+    {
+    case 1:
+        loopIf(1024, cam == 1 && getVarI("generator@on") != 0, 1.0f);
+        break;
+    case 3:
+        checkLocation3(room, cam);
+        break;
+    case 4:
+        checkLocation4(room, cam);
+        break;
+    case 5:
+        music = checkLocation5(room, cam);
+        break;
+    case 6:
+        checkLocation6(room, cam);
+        break;
+    default:
+        break;
+    }
+    setMusicVolume(music);
+}
+
+void sc_00_movies::checkLocation3(int room, int cam)
+{
+    // 3033 keeps its state outside room 6.
+    if (room == 6)
+    {
+        const bool quiet = getVarI("03_06_az_knopka1@used") == 0;
+        const bool near = cam == 1;
+        const bool far = cam == 2 || cam == 4 || cam == 6;
+        loopIf(3033, quiet && (near || far), near ? 1.0f : 0.3f);
+    }
+    loopIf(3044, room == 2, 1.0f);
+    loopIf(3048, room == 3, cam == 3 ? 1.0f : 0.3f);
+    loopIf(3045, room == 5 && cam == 2, 1.0f);
+    loopIf(3047, room == 6 && cam == 1 && getVarI("03_globus@click") != 0, 1.0f);
+    loopIf(3043, room == 7, 1.0f);
+}
+
+void sc_00_movies::checkLocation4(int room, int cam)
+{
+    const bool printer = cam == 1 || cam == 3 || cam == 8 || cam == 11 || cam == 17 || cam == 18;
+    loopIf(4039, room == 2 && printer, 1.0f);
+    loopIf(4021, room == 3 && cam == 1 && getVarI("04_03_az_generator@used") != 0, 1.0f);
+    loopIf(4023, room == 3 && (cam == 2 || cam == 3 || cam == 9), cam == 9 ? 1.0f : 0.5f);
+    loopIf(4022, room == 3 && cam == 4, 0.5f);
+    loopIf(4024, room == 3 && cam == 12 && getVarI("04_03_az_printer@used") == 0, 1.0f);
+    loopIf(4038, room == 4 && cam == 3 && getVarI("04_04_az_LazernajaPushka@used") != 0, 1.0f);
+    // 4026 and 4033 keep their state outside their rooms.
+    if (room == 4)
+        loopIf(4026, getVarI("4_21_variable_game_end") == 0 && (cam == 1 || cam == 8), cam == 1 ? 1.0f : 0.3f);
+    if (room == 6)
+        loopIf(4033, getConfigI("show_girl_video") == 0 && (cam == 4 || cam == 9), cam == 4 ? 0.5f : 1.0f);
+}
+
+float sc_00_movies::checkLocation5(int room, int cam)
+{
+    const bool fishing = getConfigI("fish_game@game_over") == 0;
+    loopIf(5001, room == 2 && fishing && (cam == 3 || cam == 14 || cam == 9), cam == 9 ? 0.5f : 0.2f);
+    const bool octopus = getVarI("05_03_Osminog@on") != 0;
+    loopIf(5011, room == 3 && cam == 1 && octopus, 1.0f);
+    loopIf(5012, room == 3 && cam == 2 && octopus, 1.0f);
+    loopIf(5020, room == 5, 1.0f);
+    loopIf(5022, room == 5 && (cam == 1 || cam == 3 || cam == 5) && getVarI("05_05_az_ventil@clicked") == 0, 1.0f);
+    loopIf(5021, room == 7, 1.0f);
+
+    rttSetAutoUpdated("05_game_rtt", room == 2 && (cam == 3 || cam == 9));
+    setSoundVolume(5010, 1.0f, room == 3 && cam == 1 ? 1.0f : 0.0f);
+    const bool pond = room == 2 && (cam == 3 || cam == 9 || cam == 14) && fishing;
+    return pond || room == 4 || room == 5 || room == 7 ? 0.1f : 1.0f;
+}
+
+void sc_00_movies::checkLocation6(int room, int cam)
+{
+    loopIf(6011, room == 2, cam == 1 || cam == 2 ? 0.5f : 0.2f);
+    loopIf(6013, room == 3 && getVarI("06_03_az_pila@stoped") == 0, cam == 1 || cam == 4 ? 0.5f : 0.2f);
+    loopIf(6014, room == 4 && getVarI("06_04_az_Valun_msz@moved") == 0 && (cam == 1 || cam == 6),
+           cam == 1 ? 0.5f : 1.0f);
+    loopIf(6024, room == 7 && cam == 1 && getVarI("larec_swing") != 0, 1.0f);
+    loopIf(3043, room == 4 || room == 8, 1.0f);
+    loopIf(6028, room == 6, 1.0f);
+    setSoundVolume(6012, 1.0f, room == 2 && cam == 2 ? 1.0f : 0.0f);
+}

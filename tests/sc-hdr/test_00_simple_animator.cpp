@@ -1,0 +1,283 @@
+// The simple animator on the headless engine with the generated character:
+// the chain of animations from the .scene parameters, starts by notify code
+// with the answer and the camera's return, delayed camera moves, the state
+// kept in game variables, the hanging on a bone, and the cursor.
+#include "00_simple_animator.h"
+#include "Character.h"
+#include "HeadlessEngine.h"
+
+#include <OgreAnimationState.h>
+#include <OgreBone.h>
+#include <OgreEntity.h>
+#include <OgreMesh.h>
+#include <OgreSkeletonInstance.h>
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <memory>
+
+namespace
+{
+using tq::RecordingScript;
+const float kDt = 0.125f;
+
+typedef std::map<std::string, std::string> Params;
+
+/// Idles twice, then strolls once and idles again.
+const Params kChain = {
+    {"anim_00_name", "idle"},   {"anim_00_skel", "01_guy_idle.skeleton"},   {"anim_00_times", "2"},
+    {"anim_00_speed", "1000"},  {"anim_01_name", "stroll"},                 {"anim_01_skel", "01_guy_stroll.skeleton"},
+    {"anim_01_times", "1"},     {"anim_01_speed", "1000"},                  {"anim_01_next_anim", "0"},
+    {"anim_01_sound", "1"},
+};
+
+class SimpleAnimator : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        const std::string cfg = tq::characterResources(dir);
+        ASSERT_FALSE(cfg.empty());
+        engine.reset(new tq::HeadlessEngine(cfg));
+        engine->addRecorder("01_cam_move");
+        engine->addRecorder("00_movies");
+        starter = engine->addRecorder("starter");
+        engine->frame(kDt);
+        RecordingScript::calls().clear();
+    }
+
+    /// The character as a scene object named name with the animator and
+    /// these parameters, created in the next frame.
+    CObject* addGuy(const Params& params, const std::string& name = "01_guy")
+    {
+        CObject* guy = tq::placeCharacter(new CObject("00_simple_animator.sc"), name);
+        for (const auto& p : params)
+            guy->mParams[p.first] = p.second;
+        CMessage create;
+        create.target = guy;
+        create.type = MSG_CREATE;
+        gApp.postMessage(create);
+        engine->frame(kDt);
+        return guy;
+    }
+
+    static std::string playing(CObject* guy)
+    {
+        return guy->mAnimState ? guy->mAnimState->getAnimationName() : std::string();
+    }
+
+    /// The codes a recorder got (with the sender when there was one).
+    static std::vector<std::string> got(const std::string& label)
+    {
+        std::vector<std::string> codes;
+        for (const std::string& call : RecordingScript::callsOf(label))
+            if (call.find(',') != std::string::npos)
+            {
+                std::string args = call.substr(10, call.size() - 11);
+                if (args.substr(args.find(',')) == ",0")
+                    args = args.substr(0, args.find(','));
+                codes.push_back(args);
+            }
+        return codes;
+    }
+
+    tq::TempDir dir;
+    std::unique_ptr<tq::HeadlessEngine> engine;
+    CObject* starter = nullptr;
+};
+
+TEST_F(SimpleAnimator, TheChainRunsOnByItselfAndTheGuestWalks)
+{
+    CObject* guy = addGuy(kChain);
+    sc_00_simple_animator* animator = tq::HeadlessEngine::scriptOf<sc_00_simple_animator>(guy);
+    ASSERT_NE(animator, nullptr);
+    EXPECT_EQ(animator->mAnims[1].next_anim, 0);
+    EXPECT_EQ(animator->mAnims[0].next_anim, 1); // the default: the next record
+    EXPECT_EQ(animator->mAnims[2].used, 0);
+
+    // 17 s: idle twice (4 s), the stroll (8 s), idle again.
+    std::vector<std::string> sequence;
+    std::vector<int> curAnim;
+    float farthest = 0.0f;
+    for (int i = 0; i < 136; ++i)
+    {
+        const std::string name = playing(guy);
+        if (sequence.empty() || sequence.back() != name)
+        {
+            sequence.push_back(name);
+            curAnim.push_back(CVirtualScript::getVarI("01_guy@cur_anim"));
+        }
+        Ogre::SkeletonInstance* skeleton = guy->getEntity()->getSkeleton();
+        skeleton->setAnimationState(*guy->getEntity()->getAllAnimationStates());
+        farthest = std::max(farthest, skeleton->getBone("root")->getPosition().x);
+        engine->frame(kDt);
+    }
+    EXPECT_EQ(sequence, (std::vector<std::string>{"idle", "stroll", "idle"}));
+    EXPECT_EQ(curAnim, (std::vector<int>{0, 1, 0}));
+    // Out 250 units and back.
+    EXPECT_NEAR(farthest, 250.0f, 5.0f);
+    EXPECT_LT(std::abs(guy->getEntity()->getSkeleton()->getBone("root")->getPosition().x), 80.0f);
+
+    // Nobody started them: no answer; the camera goes back to the place it
+    // never saved, (-1 + 50) * 100 - 1; the stroll's voice to "00_movies".
+    EXPECT_EQ(got("01_cam_move"), (std::vector<std::string>{"4899", "4899"}));
+    EXPECT_EQ(got("00_movies"), std::vector<std::string>{"1"});
+    EXPECT_TRUE(got("starter").empty());
+}
+
+TEST_F(SimpleAnimator, ACodeStartsAnAnimationAndACameraMoveAndTheEndAnswers)
+{
+    Params params = kChain;
+    params["anim_02_name"] = "dlg";
+    params["anim_02_skel"] = "01_guy_dlg.skeleton";
+    params["anim_02_times"] = "1";
+    params["anim_02_speed"] = "1000";
+    params["anim_02_notify"] = "500";
+    params["anim_02_next_anim"] = "0";
+    params["anim_02_sound"] = "3044";
+    params["anim_02_sound_room"] = "4"; // not here
+    params["cam_move_00_notify"] = "500";
+    params["cam_move_00_msg"] = "7102";
+    params["cam_move_00_time"] = "300";
+    CObject* guy = addGuy(params);
+    CVirtualScript::setVarI("cur_room", 3);
+    CVirtualScript::setVarI("cur_cam", 7);
+
+    engine->notify(guy, 500, starter);
+    engine->frame(kDt);
+    EXPECT_EQ(playing(guy), "dlg");
+    EXPECT_EQ(CVirtualScript::getVarI("01_guy@cur_anim"), 2);
+    EXPECT_EQ(CVirtualScript::getVarS("01_guy@parent"), "starter");
+    EXPECT_TRUE(got("00_movies").empty());
+
+    // The camera move is due after 300 ms, once.
+    engine->frames(2, kDt);
+    EXPECT_TRUE(got("01_cam_move").empty());
+    engine->frames(4, kDt);
+    EXPECT_EQ(got("01_cam_move"), std::vector<std::string>{"7102"});
+
+    // dlg lasts 2 s; then the starter hears 500 from the guest, the camera
+    // cuts back to room 3, camera 7, and the guest idles.
+    engine->frames(12, kDt);
+    EXPECT_EQ(got("starter"), std::vector<std::string>{"500," + std::to_string(guy->getHandle())});
+    EXPECT_EQ(got("01_cam_move"), (std::vector<std::string>{"7102", "5307"}));
+    EXPECT_EQ(playing(guy), "idle");
+    EXPECT_EQ(CVirtualScript::getVarI("01_guy@cur_anim"), 0);
+    EXPECT_EQ(CVirtualScript::getVarS("01_guy@parent"), "");
+}
+
+TEST_F(SimpleAnimator, TheStateComesBackWithTheRoom)
+{
+    Params params = kChain;
+    params["anim_02_name"] = "dlg";
+    params["anim_02_skel"] = "01_guy_dlg.skeleton";
+    params["anim_02_times"] = "1";
+    params["anim_02_speed"] = "1000";
+    params["anim_02_notify"] = "500";
+    params["no_cam_return"] = "1";
+    CVirtualScript::setVarI("01_guy@cur_anim", 2);
+    CVirtualScript::setVarS("01_guy@parent", "starter");
+    CObject* guy = addGuy(params);
+    EXPECT_EQ(playing(guy), "dlg");
+    engine->frames(17, kDt);
+    EXPECT_EQ(got("starter"), std::vector<std::string>{"500," + std::to_string(guy->getHandle())});
+    EXPECT_TRUE(got("01_cam_move").empty());
+    // Its next record is the one after it, which does not exist.
+    EXPECT_NE(engine->log().find("\nERROR: You try to play unused animation!"), std::string::npos);
+    EXPECT_EQ(CVirtualScript::getVarI("01_guy@cur_anim"), 3);
+}
+
+TEST_F(SimpleAnimator, RecordsAndStatesThatAreNotThere)
+{
+    struct Case
+    {
+        const char* name;
+        Params extra;
+        const char* curAnim;  // saved state
+        const char* parent;   // saved state
+        std::string logged;
+        std::string plays;
+    };
+    const Case cases[] = {
+        // A gap ends the records: anim_02 is never loaded.
+        {"gap", {{"anim_00_name", "idle"}, {"anim_00_skel", "01_guy_idle.skeleton"}, {"anim_02_name", "dlg"}},
+         "2", "", "\nERROR: You try to play unused animation!", ""},
+        // A saved index outside the table counts as an unused record.
+        {"range", kChain, "12", "", "\nERROR: You try to play unused animation!", ""},
+        // A starter that is gone is nobody.
+        {"parent", kChain, "0", "ghost", "\nWARNING: Can't find object [ghost] by name!", "idle"},
+        // Hanging on a missing object.
+        {"attach", {{"anim_00_name", "idle"}, {"anim_00_skel", "01_guy_idle.skeleton"}, {"attach_to", "nobody"},
+                    {"attach_bone", "arm_r"}},
+         "0", "", "\nWARNING: Can't find object [nobody] by name!", "idle"},
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        CVirtualScript::setVarS(std::string(c.name) + "@cur_anim", c.curAnim);
+        CVirtualScript::setVarS(std::string(c.name) + "@parent", c.parent);
+        engine->clearLog();
+        CObject* guy = addGuy(c.extra, c.name);
+        sc_00_simple_animator* animator = tq::HeadlessEngine::scriptOf<sc_00_simple_animator>(guy);
+        ASSERT_NE(animator, nullptr);
+        EXPECT_NE(engine->log().find(c.logged), std::string::npos);
+        EXPECT_EQ(playing(guy), c.plays);
+        EXPECT_EQ(animator->mParent, 0u);
+        EXPECT_EQ(animator->mAnims[2].used, 0);
+    }
+
+    // Without a speed an animation stands still and never ends.
+    CObject* still = addGuy({{"anim_00_name", "idle"}, {"anim_00_skel", "01_guy_idle.skeleton"}, {"anim_00_times", "1"}},
+                            "still");
+    engine->frames(40, kDt);
+    EXPECT_EQ(playing(still), "idle");
+    EXPECT_LT(still->mAnimState->getTimePosition(), 0.001f);
+}
+
+TEST_F(SimpleAnimator, AnAnimationThatFollowsItselfRestartsAtEveryEnd)
+{
+    CObject* guy = addGuy({{"anim_00_name", "walk"},
+                           {"anim_00_skel", "01_guy_walk.skeleton"},
+                           {"anim_00_times", "1"},
+                           {"anim_00_speed", "2000"},
+                           {"anim_00_next_anim", "0"},
+                           {"no_cam_return", "1"},
+                           {"anim_00_sound", "1001"}});
+    // 1 s at double speed: an end every half second, each one a new play.
+    engine->frames(16, kDt);
+    EXPECT_EQ(playing(guy), "walk");
+    EXPECT_EQ(got("00_movies").size(), 5u); // at creation and after 4 ends
+}
+
+TEST_F(SimpleAnimator, HangsOnABoneAndShowsTheSparkleCursor)
+{
+    CObject* holder = tq::placeCharacter(new CObject(), "holder");
+    CObject* guy = addGuy({{"anim_00_name", "idle"},
+                           {"anim_00_skel", "01_guy_idle.skeleton"},
+                           {"attach_to", "holder"},
+                           {"attach_bone", "arm_r"},
+                           {"scale", "0.5"},
+                           {"bone_to_scale", "head"}});
+    ASSERT_EQ(holder->getEntity()->getNumAttachedObjects(), 1u);
+    Ogre::Entity* hung = static_cast<Ogre::Entity*>(holder->getEntity()->getAttachedObject(0));
+    EXPECT_EQ(hung->getMesh()->getName(), "01_guy.mesh");
+    Ogre::Bone* head = hung->getSkeleton()->getBone("head");
+    EXPECT_TRUE(head->isManuallyControlled());
+    EXPECT_EQ(head->getScale(), Ogre::Vector3(0.5f, 0.5f, 0.5f));
+
+    engine->clearLog();
+    engine->hover(guy);
+    engine->frame(kDt);
+    EXPECT_EQ(engine->log().find("Mouse Cursor"), std::string::npos);
+    engine->hover(nullptr);
+    engine->frame(kDt);
+    EXPECT_NE(engine->log().find("\nMouse Cursor ON "), std::string::npos);
+
+    CVirtualScript::setVarI("az_sparkle", 1);
+    engine->clearLog();
+    engine->hover(guy);
+    engine->frame(kDt);
+    EXPECT_NE(engine->log().find("\nMouse Cursor OFF "), std::string::npos);
+}
+} // namespace
