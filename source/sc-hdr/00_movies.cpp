@@ -258,8 +258,11 @@ void sc_00_movies::stopSound(int param)
 void sc_00_movies::stopSoundSlow(int param, float spd)
 {
     TQ_TRACE(" stopSoundSlow(int param, float spd)");
+    // A silent sound has nothing to fade; marking it as fading out would
+    // make a start in the same frame take it for a playing loop and only
+    // re-aim it, so that it would never sound.
     const int i = loadedIndex(param);
-    if (i == -1)
+    if (i == -1 || mMode[i] == MODE_SILENT)
         return;
     mSpeed[i] = spd;
     mMode[i] = MODE_FADE_OUT;

@@ -66,12 +66,14 @@ protected:
         RecordingScript::calls().clear();
     }
 
-    /// Moves the player and sends code.
+    /// Moves the player and sends code: a frame of 100 ms handles it and
+    /// then runs one fade step, a short frame delivers what the script sent.
     void notifyAt(int room, int cam, int code = 100)
     {
         CVirtualScript::setVarI("cur_room", room);
         CVirtualScript::setVarI("cur_cam", cam);
         engine->notify(object, code);
+        engine->frame(0.1f);
         engine->frame(0.001f);
     }
 
@@ -170,14 +172,13 @@ TEST_F(Movies, VoicesPlayOnceAndLoopsFollowTheRoom)
     EXPECT_TRUE(playing(3044));
     EXPECT_EQ(slot(3044).mLoop, 1);
     EXPECT_EQ(slot(3044).mGroup, 1);
-    EXPECT_EQ(mode(3043), sc_00_movies::MODE_FADE_OUT);
+    EXPECT_EQ(mode(3043), sc_00_movies::MODE_SILENT);
     EXPECT_EQ(mode(3033), sc_00_movies::MODE_SILENT); // only room 6 switches it
 
     // It fades in at 1.0 a second, in whole percent.
-    engine->frames(5, 0.1f);
+    engine->frames(4, 0.1f);
     EXPECT_NEAR(volume(3044), 0.5f, 1e-4f);
     EXPECT_NEAR(slot(3044).mVolume, 50.0f, 1.0f);
-    EXPECT_EQ(mode(3043), sc_00_movies::MODE_SILENT);
     sndtest::render(0.2);
     EXPECT_NEAR(sndtest::toneLevel(sndtest::render(0.1), 600), 0.5 * kAmplitude, 0.03);
     engine->frames(6, 0.1f);
@@ -198,7 +199,7 @@ TEST_F(Movies, VoicesPlayOnceAndLoopsFollowTheRoom)
     notifyAt(2, 1, 10000);
     EXPECT_EQ(mode(3024), sc_00_movies::MODE_SILENT);
     EXPECT_FALSE(playing(3024));
-    EXPECT_EQ(mode(3044), sc_00_movies::MODE_FADE);
+    EXPECT_EQ(mode(3044), sc_00_movies::MODE_PLAYING);
     EXPECT_EQ(slot(3044).mChannel, loopChannel);
     EXPECT_EQ(music(), (std::vector<std::string>{"100", "100"}));
 
@@ -206,7 +207,7 @@ TEST_F(Movies, VoicesPlayOnceAndLoopsFollowTheRoom)
     notifyAt(7, 1);
     EXPECT_EQ(mode(3044), sc_00_movies::MODE_FADE_OUT);
     EXPECT_EQ(mode(3043), sc_00_movies::MODE_FADE);
-    engine->frames(5, 0.1f);
+    engine->frames(4, 0.1f);
     EXPECT_NEAR(volume(3044), 0.5f, 1e-4f);
     EXPECT_TRUE(playing(3044));
 
@@ -215,7 +216,7 @@ TEST_F(Movies, VoicesPlayOnceAndLoopsFollowTheRoom)
     notifyAt(2, 1);
     EXPECT_EQ(mode(3044), sc_00_movies::MODE_FADE);
     EXPECT_EQ(slot(3044).mChannel, loopChannel);
-    engine->frames(3, 0.1f);
+    engine->frames(2, 0.1f);
     EXPECT_NEAR(volume(3044), 0.8f, 2e-3f);
 
     // Away again: silent after its fade, and stopped.
@@ -248,7 +249,7 @@ TEST_F(Movies, AVoiceThatIsALoopCodeIsOnlyReaimedAndRoomBoundLoopsKeepTheirState
     const Step steps[] = {
         {6, 1, 0, sc_00_movies::MODE_FADE, 1.0f},
         {6, 4, 0, sc_00_movies::MODE_FADE, 0.3f},
-        {2, 1, 0, sc_00_movies::MODE_FADE, 0.3f}, // left as it is
+        {2, 1, 0, sc_00_movies::MODE_PLAYING, 0.3f}, // left as it is: it reached 0.3
         {6, 3, 0, sc_00_movies::MODE_FADE_OUT, 0.3f},
         {6, 1, 1, sc_00_movies::MODE_FADE_OUT, 0.3f},
         {6, 1, 0, sc_00_movies::MODE_FADE, 1.0f},
@@ -268,13 +269,21 @@ TEST_F(Movies, LocationRulesAndMusicLoudness)
     // Location 1: the generator hums at camera 1 while it is on.
     start(1);
     notifyAt(1, 1);
-    EXPECT_EQ(mode(1024), sc_00_movies::MODE_FADE_OUT);
+    EXPECT_EQ(mode(1024), sc_00_movies::MODE_SILENT);
+    EXPECT_FALSE(playing(1024));
     CVirtualScript::setVarI("generator@on", 1);
     notifyAt(1, 1);
     EXPECT_EQ(mode(1024), sc_00_movies::MODE_FADE);
     EXPECT_TRUE(playing(1024));
+    engine->frames(5, 0.1f);
     notifyAt(3, 2);
     EXPECT_EQ(mode(1024), sc_00_movies::MODE_FADE_OUT);
+    engine->frames(6, 0.1f);
+    EXPECT_FALSE(playing(1024));
+    // Sent out and back in before a fade step: the loop starts all the same.
+    movies->stopSoundSlow(1024, 1.0f);
+    movies->playSoundSlow(1024, 1.0f, 1.0f);
+    EXPECT_TRUE(playing(1024));
     music();
 
     // Location 5 lowers the music in some places and switches its view.

@@ -227,7 +227,9 @@ TEST_F(SfxEnv, MusicLoudnessMovesTowardsTheCodeAtFourTenthsASecond)
 {
     start();
     ASSERT_NE(addScript(), nullptr);
-    engine->frames(200, 0.03f); // track 4 has faded in
+    // Frames of 30 ms (the engine counts whole milliseconds).
+    const float frame = 0.0301f;
+    engine->frames(200, frame); // track 4 has faded in
     const int id = CSfxCore::mCurEnvSound;
     EXPECT_FLOAT_EQ(CSfxCore::slot(id).mVolume, 100.0f);
 
@@ -256,7 +258,7 @@ TEST_F(SfxEnv, MusicLoudnessMovesTowardsTheCodeAtFourTenthsASecond)
             engine->notify(object, s.code);
             engine->frame(0.001f);
         }
-        engine->frames(s.frames, 0.03f);
+        engine->frames(s.frames, frame);
         EXPECT_FLOAT_EQ(CSfxCore::mEnvTarget, s.target);
         EXPECT_NEAR(CSfxCore::mEnvCurrent, s.current, 2e-3f);
         EXPECT_FLOAT_EQ(CSfxCore::mEnvSpeed, s.speed);

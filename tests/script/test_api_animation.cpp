@@ -240,9 +240,11 @@ TEST_F(ApiAnimation, PointsWithLoopCountsRunOnceOrCyclically)
         EXPECT_EQ(guy->mPointList[0].layers[0].loops, 2);
         guy->start();
 
-        engine->frames(31, kDt);
-        EXPECT_TRUE(notifications().empty()); // the second idle loop ends at 4 s
-        engine->frames(57, kDt);
+        // A point without a blend time ends with the frame that would run
+        // past its last loop: the 31st.
+        engine->frames(30, kDt);
+        EXPECT_TRUE(notifications().empty());
+        engine->frames(58, kDt);
         std::vector<std::string> codes;
         for (const std::string& n : notifications())
             codes.push_back(n.substr(0, n.find(',')));
