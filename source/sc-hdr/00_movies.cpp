@@ -30,10 +30,61 @@ const int kCutSceneSounds[] = {1023, 1004, 1005, 1020, 2028, 2029, 3024, 3025, 3
                                3035, 3041, 3042, 4016, 4019, 4029, 4034, 5002, 5013,
                                5018, 5019, 6008, 6016, 6019, 6025, 6026, 6035};
 
-template <size_t N> bool contains(const int (&list)[N], int value)
+/// One loop of a location: in which rooms and at which cameras it plays,
+/// under which story flag, and how loud.
+struct LoopRule
 {
-    for (int entry : list)
-        if (entry == value)
+    int loc;
+    int code;
+    int rooms[2];      ///< {0, 0}: any room
+    bool onlyInRoom;   ///< switched only while the player is in its room, left as it is elsewhere
+    const char* flag;  ///< game variable (or option) that must hold; null: none
+    bool flagIsOption;
+    bool flagSet;      ///< true: the flag is not 0; false: it is 0
+    int camsA[6];      ///< cameras of the first loudness; {0}: any camera
+    float loudA;
+    int camsB[6];      ///< cameras of the second loudness; {0}: any other camera
+    float loudB;       ///< 0: no second loudness
+};
+
+/// In the order in which the loops are checked.
+const LoopRule kLoopRules[] = {
+    {1, 1024, {0, 0}, false, "generator@on", false, true, {1}, 1.0f, {}, 0.0f},
+    {3, 3033, {6, 6}, true, "03_06_az_knopka1@used", false, false, {1}, 1.0f, {2, 4, 6}, 0.3f},
+    {3, 3044, {2, 2}, false, nullptr, false, false, {0}, 1.0f, {}, 0.0f},
+    {3, 3048, {3, 3}, false, nullptr, false, false, {3}, 1.0f, {0}, 0.3f},
+    {3, 3045, {5, 5}, false, nullptr, false, false, {2}, 1.0f, {}, 0.0f},
+    {3, 3047, {6, 6}, false, "03_globus@click", false, true, {1}, 1.0f, {}, 0.0f},
+    {3, 3043, {7, 7}, false, nullptr, false, false, {0}, 1.0f, {}, 0.0f},
+    {4, 4039, {2, 2}, false, nullptr, false, false, {1, 3, 8, 11, 17, 18}, 1.0f, {}, 0.0f},
+    {4, 4021, {3, 3}, false, "04_03_az_generator@used", false, true, {1}, 1.0f, {}, 0.0f},
+    {4, 4023, {3, 3}, false, nullptr, false, false, {2, 3}, 0.5f, {9}, 1.0f},
+    {4, 4022, {3, 3}, false, nullptr, false, false, {4}, 0.5f, {}, 0.0f},
+    {4, 4024, {3, 3}, false, "04_03_az_printer@used", false, false, {12}, 1.0f, {}, 0.0f},
+    {4, 4038, {4, 4}, false, "04_04_az_LazernajaPushka@used", false, true, {3}, 1.0f, {}, 0.0f},
+    {4, 4026, {4, 4}, true, "4_21_variable_game_end", false, false, {1}, 1.0f, {8}, 0.3f},
+    {4, 4033, {6, 6}, true, "show_girl_video", true, false, {4}, 0.5f, {9}, 1.0f},
+    {5, 5001, {2, 2}, false, "fish_game@game_over", true, false, {3, 14}, 0.2f, {9}, 0.5f},
+    {5, 5011, {3, 3}, false, "05_03_Osminog@on", false, true, {1}, 1.0f, {}, 0.0f},
+    {5, 5012, {3, 3}, false, "05_03_Osminog@on", false, true, {2}, 1.0f, {}, 0.0f},
+    {5, 5020, {5, 5}, false, nullptr, false, false, {0}, 1.0f, {}, 0.0f},
+    {5, 5022, {5, 5}, false, "05_05_az_ventil@clicked", false, false, {1, 3, 5}, 1.0f, {}, 0.0f},
+    {5, 5021, {7, 7}, false, nullptr, false, false, {0}, 1.0f, {}, 0.0f},
+    {6, 6011, {2, 2}, false, nullptr, false, false, {1, 2}, 0.5f, {0}, 0.2f},
+    {6, 6013, {3, 3}, false, "06_03_az_pila@stoped", false, false, {1, 4}, 0.5f, {0}, 0.2f},
+    {6, 6014, {4, 4}, false, "06_04_az_Valun_msz@moved", false, false, {1}, 0.5f, {6}, 1.0f},
+    {6, 6024, {7, 7}, false, "larec_swing", false, true, {1}, 1.0f, {}, 0.0f},
+    {6, 3043, {4, 8}, false, nullptr, false, false, {0}, 1.0f, {}, 0.0f},
+    {6, 6028, {6, 6}, false, nullptr, false, false, {0}, 1.0f, {}, 0.0f},
+};
+
+/// Whether cam is among the cameras (a list that starts with 0: any).
+bool hasCamera(const int (&cams)[6], int cam)
+{
+    if (cams[0] == 0)
+        return true;
+    for (int entry : cams)
+        if (entry == cam)
             return true;
     return false;
 }
@@ -274,102 +325,46 @@ void sc_00_movies::setMusicVolume(float volume)
     sendNotifyByName("00_sfx_env", static_cast<int>(volume * 100.0f), 0);
 }
 
-void sc_00_movies::loopIf(int code, bool on, float loudness)
-{
-    if (on)
-        playSoundSlow(code, 1.0f, loudness);
-    else
-        stopSoundSlow(code, 1.0f);
-}
-
 void sc_00_movies::checkRooms()
 {
     TQ_TRACE(" checkRooms()");
     const int room = getVarI("cur_room");
     const int cam = getVarI("cur_cam");
     const int loc = getVarI("cur_loc");
+    for (const LoopRule& rule : kLoopRules)
+    {
+        if (rule.loc != loc)
+            continue;
+        const bool inRoom = rule.rooms[0] == 0 || room == rule.rooms[0] || room == rule.rooms[1];
+        if (rule.onlyInRoom && !inRoom)
+            continue;
+        bool on = inRoom;
+        if (on && rule.flag)
+        {
+            const int value = rule.flagIsOption ? getConfigI(rule.flag) : getVarI(rule.flag);
+            on = rule.flagSet ? value != 0 : value == 0;
+        }
+        float loudness = 0.0f;
+        if (on && hasCamera(rule.camsA, cam))
+            loudness = rule.loudA;
+        else if (on && rule.loudB > 0.0f && hasCamera(rule.camsB, cam))
+            loudness = rule.loudB;
+        if (loudness > 0.0f)
+            playSoundSlow(rule.code, 1.0f, loudness);
+        else
+            stopSoundSlow(rule.code, 1.0f);
+    }
+
     float music = 1.0f;
-    switch (loc)
+    if (loc == 5)
     {
-    case 1:
-        loopIf(1024, cam == 1 && getVarI("generator@on") != 0, 1.0f);
-        break;
-    case 3:
-        checkLocation3(room, cam);
-        break;
-    case 4:
-        checkLocation4(room, cam);
-        break;
-    case 5:
-        music = checkLocation5(room, cam);
-        break;
-    case 6:
-        checkLocation6(room, cam);
-        break;
-    default:
-        break;
+        rttSetAutoUpdated("05_game_rtt", room == 2 && (cam == 3 || cam == 9));
+        setSoundVolume(5010, 1.0f, room == 3 && cam == 1 ? 1.0f : 0.0f);
+        const bool pond = room == 2 && (cam == 3 || cam == 9 || cam == 14) && getConfigI("fish_game@game_over") == 0;
+        if (pond || room == 4 || room == 5 || room == 7)
+            music = 0.1f;
     }
+    else if (loc == 6)
+        setSoundVolume(6012, 1.0f, room == 2 && cam == 2 ? 1.0f : 0.0f);
     setMusicVolume(music);
-}
-
-void sc_00_movies::checkLocation3(int room, int cam)
-{
-    // 3033 keeps its state outside room 6.
-    if (room == 6)
-    {
-        const bool quiet = getVarI("03_06_az_knopka1@used") == 0;
-        const bool near = cam == 1;
-        const bool far = cam == 2 || cam == 4 || cam == 6;
-        loopIf(3033, quiet && (near || far), near ? 1.0f : 0.3f);
-    }
-    loopIf(3044, room == 2, 1.0f);
-    loopIf(3048, room == 3, cam == 3 ? 1.0f : 0.3f);
-    loopIf(3045, room == 5 && cam == 2, 1.0f);
-    loopIf(3047, room == 6 && cam == 1 && getVarI("03_globus@click") != 0, 1.0f);
-    loopIf(3043, room == 7, 1.0f);
-}
-
-void sc_00_movies::checkLocation4(int room, int cam)
-{
-    const bool printer = cam == 1 || cam == 3 || cam == 8 || cam == 11 || cam == 17 || cam == 18;
-    loopIf(4039, room == 2 && printer, 1.0f);
-    loopIf(4021, room == 3 && cam == 1 && getVarI("04_03_az_generator@used") != 0, 1.0f);
-    loopIf(4023, room == 3 && (cam == 2 || cam == 3 || cam == 9), cam == 9 ? 1.0f : 0.5f);
-    loopIf(4022, room == 3 && cam == 4, 0.5f);
-    loopIf(4024, room == 3 && cam == 12 && getVarI("04_03_az_printer@used") == 0, 1.0f);
-    loopIf(4038, room == 4 && cam == 3 && getVarI("04_04_az_LazernajaPushka@used") != 0, 1.0f);
-    // 4026 and 4033 keep their state outside their rooms.
-    if (room == 4)
-        loopIf(4026, getVarI("4_21_variable_game_end") == 0 && (cam == 1 || cam == 8), cam == 1 ? 1.0f : 0.3f);
-    if (room == 6)
-        loopIf(4033, getConfigI("show_girl_video") == 0 && (cam == 4 || cam == 9), cam == 4 ? 0.5f : 1.0f);
-}
-
-float sc_00_movies::checkLocation5(int room, int cam)
-{
-    const bool fishing = getConfigI("fish_game@game_over") == 0;
-    loopIf(5001, room == 2 && fishing && (cam == 3 || cam == 14 || cam == 9), cam == 9 ? 0.5f : 0.2f);
-    const bool octopus = getVarI("05_03_Osminog@on") != 0;
-    loopIf(5011, room == 3 && cam == 1 && octopus, 1.0f);
-    loopIf(5012, room == 3 && cam == 2 && octopus, 1.0f);
-    loopIf(5020, room == 5, 1.0f);
-    loopIf(5022, room == 5 && (cam == 1 || cam == 3 || cam == 5) && getVarI("05_05_az_ventil@clicked") == 0, 1.0f);
-    loopIf(5021, room == 7, 1.0f);
-
-    rttSetAutoUpdated("05_game_rtt", room == 2 && (cam == 3 || cam == 9));
-    setSoundVolume(5010, 1.0f, room == 3 && cam == 1 ? 1.0f : 0.0f);
-    const bool pond = room == 2 && (cam == 3 || cam == 9 || cam == 14) && fishing;
-    return pond || room == 4 || room == 5 || room == 7 ? 0.1f : 1.0f;
-}
-
-void sc_00_movies::checkLocation6(int room, int cam)
-{
-    loopIf(6011, room == 2, cam == 1 || cam == 2 ? 0.5f : 0.2f);
-    loopIf(6013, room == 3 && getVarI("06_03_az_pila@stoped") == 0, cam == 1 || cam == 4 ? 0.5f : 0.2f);
-    loopIf(6014, room == 4 && getVarI("06_04_az_Valun_msz@moved") == 0 && (cam == 1 || cam == 6),
-           cam == 1 ? 0.5f : 1.0f);
-    loopIf(6024, room == 7 && cam == 1 && getVarI("larec_swing") != 0, 1.0f);
-    loopIf(3043, room == 4 || room == 8, 1.0f);
-    loopIf(6028, room == 6, 1.0f);
-    setSoundVolume(6012, 1.0f, room == 2 && cam == 2 ? 1.0f : 0.0f);
 }

@@ -79,10 +79,4 @@ public:
 private:
     /// The cache index of a code whose sound loaded, or -1.
     int loadedIndex(int param);
-    /// playSoundSlow when on, else stopSoundSlow (both at speed 1).
-    void loopIf(int code, bool on, float loudness);
-    void checkLocation3(int room, int cam);
-    void checkLocation4(int room, int cam);
-    float checkLocation5(int room, int cam);
-    void checkLocation6(int room, int cam);
 };

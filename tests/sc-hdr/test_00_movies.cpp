@@ -31,6 +31,10 @@ const Tone kTones[] = {
     {"03_44", 600}, // the loop of room 2
     {"00_01", 700}, // a shared sound
     {"01_24", 800}, // the loop of location 1
+    {"04_23", 900}, // loops of locations 4 and 6
+    {"04_26", 1000},
+    {"06_11", 1100},
+    {"06_14", 1200},
 };
 const double kAmplitude = 0.5;
 
@@ -54,7 +58,9 @@ protected:
         gApp.mSound = sound;
         gApp.mAppState.mOptions["SoundVolume"].value = "100";
         if (sound)
+        {
             ASSERT_TRUE(SoundDevice::initLoopback(sndtest::kRate, 1));
+        }
         engine.reset(new tq::HeadlessEngine(dir.file("resources.cfg")));
         CSfxCore::init();
         engine->addRecorder("00_sfx_env");
@@ -261,6 +267,71 @@ TEST_F(Movies, AVoiceThatIsALoopCodeIsOnlyReaimedAndRoomBoundLoopsKeepTheirState
         notifyAt(s.room, s.cam);
         EXPECT_EQ(mode(3033), s.mode);
         EXPECT_FLOAT_EQ(movies->mTarget[index(3033)], s.target);
+    }
+}
+
+TEST_F(Movies, LoopsOfLocationsFourAndSix)
+{
+    // Each step moves the player (and sets a flag) and is followed by one
+    // fade step: a loop that is on fades towards its loudness, one that is
+    // switched off fades out, one that was never on stays silent.
+    struct Step
+    {
+        int room;
+        int cam;
+        const char* flag;
+        int value;
+        int code;
+        int mode;
+        float target;
+    };
+    const Step loc4[] = {
+        {3, 2, nullptr, 0, 4023, sc_00_movies::MODE_FADE, 0.5f},
+        {3, 9, nullptr, 0, 4023, sc_00_movies::MODE_FADE, 1.0f},
+        {3, 4, nullptr, 0, 4023, sc_00_movies::MODE_FADE_OUT, 1.0f},
+        {4, 8, nullptr, 0, 4026, sc_00_movies::MODE_FADE, 0.3f},
+        {2, 1, nullptr, 0, 4026, sc_00_movies::MODE_FADE, 0.3f}, // only room 4 switches it
+        {4, 1, "4_21_variable_game_end", 1, 4026, sc_00_movies::MODE_FADE_OUT, 0.3f},
+        {4, 1, nullptr, 0, 4023, sc_00_movies::MODE_SILENT, 1.0f},
+    };
+    const Step loc6[] = {
+        {2, 5, nullptr, 0, 6011, sc_00_movies::MODE_FADE, 0.2f},
+        {2, 1, nullptr, 0, 6011, sc_00_movies::MODE_FADE, 0.5f},
+        {4, 6, nullptr, 0, 6014, sc_00_movies::MODE_FADE, 1.0f},
+        {4, 6, nullptr, 0, 3043, sc_00_movies::MODE_FADE, 1.0f}, // borrowed from location 3
+        {4, 6, "06_04_az_Valun_msz@moved", 1, 6014, sc_00_movies::MODE_FADE_OUT, 1.0f},
+        {8, 1, nullptr, 0, 3043, sc_00_movies::MODE_FADE, 1.0f},
+        {5, 1, nullptr, 0, 3043, sc_00_movies::MODE_FADE_OUT, 1.0f},
+    };
+    struct Location
+    {
+        int loc;
+        const Step* steps;
+        size_t count;
+    };
+    const Location locations[] = {{4, loc4, sizeof(loc4) / sizeof(Step)}, {6, loc6, sizeof(loc6) / sizeof(Step)}};
+    start(4);
+    for (const Location& l : locations)
+    {
+        CVirtualScript::setVarI("cur_loc", l.loc);
+        if (l.loc != 4)
+        {
+            object = engine->addObject("00_movies_" + std::to_string(l.loc), "00_movies.sc");
+            engine->frame();
+            movies = tq::HeadlessEngine::scriptOf<sc_00_movies>(object);
+            ASSERT_NE(movies, nullptr);
+        }
+        for (size_t i = 0; i < l.count; ++i)
+        {
+            const Step& s = l.steps[i];
+            SCOPED_TRACE(std::to_string(l.loc) + ": step " + std::to_string(i));
+            if (s.flag)
+                CVirtualScript::setVarI(s.flag, s.value);
+            notifyAt(s.room, s.cam);
+            ASSERT_NE(index(s.code), -1);
+            EXPECT_EQ(mode(s.code), s.mode);
+            EXPECT_FLOAT_EQ(movies->mTarget[index(s.code)], s.target);
+        }
     }
 }
 
