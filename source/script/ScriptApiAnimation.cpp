@@ -164,7 +164,7 @@ Ogre::NodeAnimationTrack* createFlight(Ogre::SceneNode* node, float length)
 /// Node animation keys are applied on top of the node's initial state; the
 /// keys hold world (parent-space) transforms, so the initial state becomes
 /// the identity (the scale stays).
-void startFlight(CObject* object, OBJECT_HANDLE notify)
+void startFlight(CObject* object, int loops, OBJECT_HANDLE notify)
 {
     Ogre::SceneNode* node = object->getNode();
     stopOwnAnimation(object);
@@ -172,7 +172,7 @@ void startFlight(CObject* object, OBJECT_HANDLE notify)
     node->setOrientation(Ogre::Quaternion::IDENTITY);
     node->setInitialState();
     Ogre::AnimationState* state = gApp.mSceneMgr->createAnimationState(kInterpolation);
-    playState(object, state, 1, notify);
+    playState(object, state, loops, notify);
 }
 
 CObject* flyingObject(OBJECT_HANDLE obj, const char* function)
@@ -385,10 +385,16 @@ void CVirtualScript::animInterpolateTo(OBJECT_HANDLE obj, const vec3& position, 
     const float length = flightLength(duration, startRot, orientation);
     Ogre::NodeAnimationTrack* track = createFlight(node, length);
     buildInterpolationKeys(track, length, startPos, startRot, position, orientation, options);
-    startFlight(object, mOwner);
+    startFlight(object, 1, mOwner);
 }
 
 void CVirtualScript::animInterpolatePath(OBJECT_HANDLE obj, const std::vector<InterpolationKey>& keys, float duration)
+{
+    animInterpolatePath(obj, keys, duration, 1, mOwner);
+}
+
+void CVirtualScript::animInterpolatePath(OBJECT_HANDLE obj, const std::vector<InterpolationKey>& keys, float duration,
+                                         int loops, OBJECT_HANDLE notify)
 {
     CObject* object = flyingObject(obj, "animInterpolatePath");
     if (!object)
@@ -415,5 +421,5 @@ void CVirtualScript::animInterpolatePath(OBJECT_HANDLE obj, const std::vector<In
         const Ogre::Vector3 position = i == kPathKeys ? keys.back().position : path.interpolate(f);
         addKey(track, time, position, Ogre::Quaternion::Slerp(f, startRot, endRot, true));
     }
-    startFlight(object, mOwner);
+    startFlight(object, loops, notify);
 }

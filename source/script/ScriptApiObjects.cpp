@@ -353,6 +353,16 @@ vec3 CVirtualScript::getPosition(OBJECT_HANDLE obj)
     return node ? node->getPosition() : vec3::ZERO;
 }
 
+bool CVirtualScript::getWorldTransform(OBJECT_HANDLE obj, vec3& position, Ogre::Quaternion& orientation)
+{
+    Ogre::SceneNode* node = nodeOf(obj);
+    if (!node)
+        return false;
+    position = node->_getDerivedPosition();
+    orientation = node->_getDerivedOrientation();
+    return true;
+}
+
 void CVirtualScript::setPosition(OBJECT_HANDLE obj, const vec3& position)
 {
     if (Ogre::SceneNode* node = nodeOf(obj))
@@ -378,6 +388,18 @@ void CVirtualScript::setOrientationDeg(OBJECT_HANDLE obj, const vec3& anglesDeg)
 {
     if (Ogre::SceneNode* node = nodeOf(obj))
         node->setOrientation(eulerDegToQuat(anglesDeg.x, anglesDeg.y, anglesDeg.z));
+}
+
+void CVirtualScript::setOrientation(OBJECT_HANDLE obj, const Ogre::Quaternion& orientation)
+{
+    if (Ogre::SceneNode* node = nodeOf(obj))
+        node->setOrientation(orientation);
+}
+
+void CVirtualScript::setViewportVisibilityMask(uint32_t mask)
+{
+    if (gApp.mViewport)
+        gApp.mViewport->setVisibilityMask(mask);
 }
 
 void CVirtualScript::setWindowMode(bool fullScreen)

@@ -355,6 +355,15 @@ void CVirtualScript::overlayGetPosition(const char* o, const char* e, float& lef
     }
 }
 
+void CVirtualScript::overlayGetPosition(const char* o, const char* e, const char* c, float& left, float& top)
+{
+    if (Ogre::OverlayElement* element = elementOf(o, e, c))
+    {
+        left = element->getLeft();
+        top = element->getTop();
+    }
+}
+
 void CVirtualScript::overlaySetSize(const char* o, const char* e, const char* c, float width, float height)
 {
     if (Ogre::OverlayElement* element = elementOf(o, e, c))

@@ -104,12 +104,19 @@ public:
     /// node, or under the root node for "".
     static void setParentByName(const String& parentName, const String& name);
     static vec3 getPosition(OBJECT_HANDLE obj);
+    /// The node's position and orientation in world space; false (outputs
+    /// untouched) without a node.
+    static bool getWorldTransform(OBJECT_HANDLE obj, vec3& position, Ogre::Quaternion& orientation);
     static void setPosition(OBJECT_HANDLE obj, const vec3& position);
     static void setScale(OBJECT_HANDLE obj, const vec3& scale);
     /// Position and a turn of angleDeg about Z.
     static void setPositionRotZ(OBJECT_HANDLE obj, float x, float y, float z, float angleDeg);
     /// Orientation from angles in degrees about X, then Y, then Z.
     static void setOrientationDeg(OBJECT_HANDLE obj, const vec3& anglesDeg);
+    static void setOrientation(OBJECT_HANDLE obj, const Ogre::Quaternion& orientation);
+    /// The main viewport draws only objects whose flags meet mask (nothing
+    /// happens without a viewport).
+    static void setViewportVisibilityMask(uint32_t mask);
     /// Full screen or windowed; every object gets the activate message.
     static void setWindowMode(bool fullScreen);
     /// The .scene parameter's text; false when the key is missing.
@@ -270,6 +277,8 @@ public:
     static void overlayGetCaptionWidth(const char* o, const char* e, const char* c, float& width);
     static void overlaySetZOrder(const char* o, int z);
     static void overlayGetPosition(const char* o, const char* e, float& left, float& top);
+    /// The position of a child element within its element.
+    static void overlayGetPosition(const char* o, const char* e, const char* c, float& left, float& top);
     /// Moves a node that hangs under the root node under parent.
     static void nodeSetParent(const String& node, const String& parent);
     /// Moves a node under the root node.
@@ -389,6 +398,10 @@ public:
     /// while it turns from the first key's orientation to the last's, eased
     /// at both ends; this script's object is notified at the end.
     void animInterpolatePath(OBJECT_HANDLE obj, const std::vector<InterpolationKey>& keys, float duration);
+    /// The same, run loops times (0 or less: without end), with notify (0:
+    /// nobody) told at the end.
+    static void animInterpolatePath(OBJECT_HANDLE obj, const std::vector<InterpolationKey>& keys, float duration,
+                                    int loops, OBJECT_HANDLE notify);
     // == end of script API (anim): animations ==============================
 
     // ---------------------------------------------------------------------
