@@ -338,6 +338,16 @@ TEST_F(ApiAnimation, FlightAlongAPathPassesItsKeysAndTurnsEased)
     EXPECT_TRUE(flyer->getNode()->getOrientation().equals(quarter, Ogre::Degree(0.1f)));
     EXPECT_EQ(notifications().size(), 1u);
 
+    // Endless and without notice: a hold; or told to another object.
+    CVirtualScript::animInterpolatePath(flyer->getHandle(), {keys[2], keys[2]}, 0.2f, -1, 0);
+    engine->frames(40, kDt);
+    EXPECT_NE(flyer->mAnimState, nullptr);
+    EXPECT_EQ(notifications().size(), 1u);
+    CVirtualScript::animInterpolatePath(flyer->getHandle(), keys, 0.4f, 2, recorder->getHandle());
+    engine->frames(40, kDt);
+    EXPECT_EQ(flyer->mAnimState, nullptr);
+    EXPECT_EQ(notifications().size(), 2u);
+
     engine->clearLog();
     script->animInterpolatePath(flyer->getHandle(), {keys[0]}, 2.0f);
     EXPECT_EQ(engine->log(), "\nERROR: animInterpolatePath: a flight needs two keys or more, 1 given");

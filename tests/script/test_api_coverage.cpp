@@ -122,6 +122,12 @@ typedef CVirtualScript API;
     API::setScale(h, v);
     API::setPositionRotZ(h, 0, 0, 0, 90);
     API::setOrientationDeg(h, v);
+    API::setOrientation(h, Ogre::Quaternion::IDENTITY);
+    {
+        Ogre::Quaternion q;
+        API::getWorldTransform(h, v, q);
+    }
+    API::setViewportVisibilityMask(0x800);
     API::lerpVec3(v, v, 0.5f);
     API::eulerDegToQuat(0, 0, 90);
     API::quatToEulerDeg(Ogre::Quaternion::IDENTITY);
@@ -172,6 +178,7 @@ typedef CVirtualScript API;
     API::objSetAnimTime(h, -1.0f);
     script.animInterpolateTo(h, v, Ogre::Quaternion::IDENTITY, 2.0f, 1);
     script.animInterpolatePath(h, std::vector<API::InterpolationKey>(), 2.0f);
+    API::animInterpolatePath(h, std::vector<API::InterpolationKey>(), 2.0f, -1, 0);
     API::setObjAnimSpeed(h, 1000);
     API::setObjAnimParams(h, 0, 0, 1000, 0);
 
@@ -196,6 +203,7 @@ typedef CVirtualScript API;
     API::overlayCreatePanel("o", "e", nullptr, "material", &p, &p, 100);
     API::overlayDestroy("o", "e", nullptr);
     API::overlayGetPosition("o", "e", f, f);
+    API::overlayGetPosition("o", "e", "c", f, f);
     API::overlayGetSize("o", "e", f, f);
     API::overlayGetSize("o", "e", "c", f, f);
     API::overlaySetCaption("o", "e", nullptr, 10001, -1, 0, nullptr);

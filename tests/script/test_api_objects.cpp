@@ -104,6 +104,21 @@ TEST_F(ApiObjects, AnglesAndPlacement)
     CVirtualScript::setScale(h, vec3(2, 2, 2));
     EXPECT_EQ(box->getNode()->getScale(), vec3(2, 2, 2));
 
+    // The world transform of a node below a moved and turned parent.
+    CObject* child = addProp("box_child", box->getNode());
+    const Ogre::Quaternion quarter(Ogre::Degree(90), vec3::UNIT_Z);
+    CVirtualScript::setOrientation(h, quarter);
+    CVirtualScript::setScale(h, vec3(1, 1, 1));
+    CVirtualScript::setPosition(child->getHandle(), vec3(1, 0, 0));
+    vec3 where;
+    Ogre::Quaternion turned;
+    ASSERT_TRUE(CVirtualScript::getWorldTransform(child->getHandle(), where, turned));
+    EXPECT_LT(where.distance(vec3(1, 3, 3)), 1e-4f);
+    EXPECT_TRUE(turned.equals(quarter, Ogre::Degree(0.01f)));
+    EXPECT_FALSE(CVirtualScript::getWorldTransform(0, where, turned));
+    // Without a viewport the mask goes nowhere.
+    CVirtualScript::setViewportVisibilityMask(0x801);
+
     // Handle 0 and a free slot do nothing.
     CVirtualScript::setPosition(0, vec3(9, 9, 9));
     EXPECT_EQ(CVirtualScript::getPosition(0), vec3::ZERO);

@@ -269,6 +269,9 @@ TEST_F(ApiRender, PanelsAreCreatedPlacedAndDestroyed)
     CVirtualScript::overlayGetPosition("hud", "bar", left, top);
     EXPECT_FLOAT_EQ(left, 0.5f);
     EXPECT_FLOAT_EQ(top, 0.125f);
+    CVirtualScript::overlayGetPosition("hud", "bar", "knob", left, top);
+    EXPECT_FLOAT_EQ(left, 0.25f);
+    EXPECT_FLOAT_EQ(top, 0.5f);
     EXPECT_EQ(manager.getOverlayElement("knob")->getMaterialName(), "BaseWhite");
 
     CVirtualScript::overlaySetVisible("hud", "bar", "knob", false);
