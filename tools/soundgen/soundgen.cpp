@@ -5,7 +5,8 @@
 //   soundgen game <folder>
 //       the sample data: the sixteen environment loops "00_env_01.ogg" to
 //       "00_env_16.ogg", the effects "00_01.ogg" and "00_02.ogg", the
-//       voice "10101.ogg" and the room loop "01_24.ogg"
+//       voices "10101.ogg", "10920.ogg" and "10921.ogg" and the room loop
+//       "01_24.ogg"
 //   soundgen tone <file> <rate> <channels> <seconds> <frequency> <amplitude>
 //           [<on-seconds> <off-seconds>]
 //       one sine (on every channel), optionally gated: on for on-seconds,
@@ -202,6 +203,9 @@ int main(int argc, char** argv)
         ok = writeEffect(folder + "/00_02.ogg", 400.0, 1200.0) && ok;
         ok = writeVoice(folder + "/10101.ogg") && ok;
         ok = writeHum(folder + "/01_24.ogg") && ok;
+        // The two lines of the demo room's dialog.
+        ok = writeVoice(folder + "/10920.ogg") && ok;
+        ok = writeVoice(folder + "/10921.ogg") && ok;
         return ok ? 0 : 1;
     }
     if (mode == "tone" && (argc == 8 || argc == 10))
