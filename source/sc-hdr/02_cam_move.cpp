@@ -306,6 +306,7 @@ void sc_02_cam_move::cameraStaticAnim(int c)
     const OBJECT_HANDLE camera = gApp.findObjectHandle(cameraName(getCurRoom(), c));
     const InterpolationKey key = cameraKey(camera, getOwner());
     animInterpolatePath(getOwner(), {key, key}, 1.0f * kPaceSeconds, -1, 0);
+    flightId = 0; // the hold replaced any flight, whose notice will not come
     setSpeed(1000);
 }
 
@@ -320,8 +321,8 @@ void sc_02_cam_move::cameraInterpAnim(int b_room, int e_room, int begin, int end
         pace = 20.0f;
     const OBJECT_HANDLE from = gApp.findObjectHandle(a);
     const OBJECT_HANDLE to = gApp.findObjectHandle(b);
-    animInterpolatePath(getOwner(), {cameraKey(from, getOwner()), cameraKey(to, getOwner())}, pace * kPaceSeconds, 1,
-                        getOwner());
+    flightId = animInterpolatePath(getOwner(), {cameraKey(from, getOwner()), cameraKey(to, getOwner())},
+                                   pace * kPaceSeconds, 1, getOwner());
 }
 
 void sc_02_cam_move::cameraNearPlaneZoneInterpAnim(int begin, int end, OBJECT_HANDLE near_plane_zone,
@@ -332,7 +333,8 @@ void sc_02_cam_move::cameraNearPlaneZoneInterpAnim(int begin, int end, OBJECT_HA
     const int room = getCurRoom();
     (void)gApp.findObjectHandle(cameraName(room, begin)); // the flight starts where the view is
     const InterpolationKey target = cameraKey(gApp.findObjectHandle(cameraName(room, end)), getOwner());
-    animInterpolateTo(getOwner(), target.position, target.orientation, 20.0f * kPaceSeconds, is_cam_out ? 1 : 0);
+    flightId =
+        animInterpolateTo(getOwner(), target.position, target.orientation, 20.0f * kPaceSeconds, is_cam_out ? 1 : 0);
     setSpeed(1000);
     setObjAnimParams(getOwner(), 0, 0, 3000, -2000);
 }
@@ -536,6 +538,15 @@ void sc_02_cam_move::ON_NOTIFY(int param, OBJECT_HANDLE src)
 {
     TQ_TRACE(" ON_NOTIFY(int param, OBJECT_HANDLE src)");
     Log::print("\nCAM_MOVE PARAM: %d", param);
+    // The end notice of the own flight carries the animation's id, which
+    // the engine counts up: in a long game it reaches the ranges of the
+    // codes below and must not be taken for one of them.
+    if (flightId != 0 && param == flightId && src == 0)
+    {
+        flightId = 0;
+        endOfFlight();
+        return;
+    }
     const bool moving = getVarI("is_camera_moving") == 1;
 
     if (param == 600)
@@ -567,6 +578,7 @@ void sc_02_cam_move::ON_NOTIFY(int param, OBJECT_HANDLE src)
         setVarI("is_camera_moving", 1);
         const String skeleton = format2("00_anim_cam_%02d_%02d.skeleton", (param - 10000) / 100, param % 100);
         const int id = startLinkedAnimation(getOwner(), skeleton, "a", 1, getOwner());
+        flightId = id;
         if (param == 10705)
         {
             setObjAnimSpeed(getOwner(), 200);

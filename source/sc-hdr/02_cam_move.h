@@ -110,6 +110,9 @@ public:
     OBJECT_HANDLE lastRequester = 0;
     int savedSpeed = 0;         ///< speed before the last setSpeed
     uint32_t visibleMask = 0;   ///< bit (room - 1) shows the room's geometry
+    /// The code that the end notice of the own flight or camera animation
+    /// under way will carry; 0 when none is awaited.
+    int flightId = 0;
 
 private:
     /// The links of (loc, room), or null outside the table.

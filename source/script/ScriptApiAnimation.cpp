@@ -164,7 +164,7 @@ Ogre::NodeAnimationTrack* createFlight(Ogre::SceneNode* node, float length)
 /// Node animation keys are applied on top of the node's initial state; the
 /// keys hold world (parent-space) transforms, so the initial state becomes
 /// the identity (the scale stays).
-void startFlight(CObject* object, int loops, OBJECT_HANDLE notify)
+int startFlight(CObject* object, int loops, OBJECT_HANDLE notify)
 {
     Ogre::SceneNode* node = object->getNode();
     stopOwnAnimation(object);
@@ -172,7 +172,7 @@ void startFlight(CObject* object, int loops, OBJECT_HANDLE notify)
     node->setOrientation(Ogre::Quaternion::IDENTITY);
     node->setInitialState();
     Ogre::AnimationState* state = gApp.mSceneMgr->createAnimationState(kInterpolation);
-    playState(object, state, loops, notify);
+    return playState(object, state, loops, notify);
 }
 
 CObject* flyingObject(OBJECT_HANDLE obj, const char* function)
@@ -373,19 +373,19 @@ int CVirtualScript::animGetCurrentLength(OBJECT_HANDLE obj, const String& name)
 // ---------------------------------------------------------------------------
 // Flights
 
-void CVirtualScript::animInterpolateTo(OBJECT_HANDLE obj, const vec3& position, const Ogre::Quaternion& orientation,
-                                       float duration, int options)
+int CVirtualScript::animInterpolateTo(OBJECT_HANDLE obj, const vec3& position, const Ogre::Quaternion& orientation,
+                                      float duration, int options)
 {
     CObject* object = flyingObject(obj, "animInterpolateTo");
     if (!object)
-        return;
+        return 0;
     Ogre::SceneNode* node = object->getNode();
     const Ogre::Vector3 startPos = node->getPosition();
     const Ogre::Quaternion startRot = node->getOrientation();
     const float length = flightLength(duration, startRot, orientation);
     Ogre::NodeAnimationTrack* track = createFlight(node, length);
     buildInterpolationKeys(track, length, startPos, startRot, position, orientation, options);
-    startFlight(object, 1, mOwner);
+    return startFlight(object, 1, mOwner);
 }
 
 void CVirtualScript::animInterpolatePath(OBJECT_HANDLE obj, const std::vector<InterpolationKey>& keys, float duration)
@@ -393,17 +393,17 @@ void CVirtualScript::animInterpolatePath(OBJECT_HANDLE obj, const std::vector<In
     animInterpolatePath(obj, keys, duration, 1, mOwner);
 }
 
-void CVirtualScript::animInterpolatePath(OBJECT_HANDLE obj, const std::vector<InterpolationKey>& keys, float duration,
-                                         int loops, OBJECT_HANDLE notify)
+int CVirtualScript::animInterpolatePath(OBJECT_HANDLE obj, const std::vector<InterpolationKey>& keys, float duration,
+                                        int loops, OBJECT_HANDLE notify)
 {
     CObject* object = flyingObject(obj, "animInterpolatePath");
     if (!object)
-        return;
+        return 0;
     if (keys.size() < 2)
     {
         Log::print("\nERROR: animInterpolatePath: a flight needs two keys or more, %d given",
                    static_cast<int>(keys.size()));
-        return;
+        return 0;
     }
     const Ogre::Quaternion startRot = keys.front().orientation;
     const Ogre::Quaternion endRot = keys.back().orientation;
@@ -421,5 +421,5 @@ void CVirtualScript::animInterpolatePath(OBJECT_HANDLE obj, const std::vector<In
         const Ogre::Vector3 position = i == kPathKeys ? keys.back().position : path.interpolate(f);
         addKey(track, time, position, Ogre::Quaternion::Slerp(f, startRot, endRot, true));
     }
-    startFlight(object, loops, notify);
+    return startFlight(object, loops, notify);
 }

@@ -392,16 +392,18 @@ public:
     /// in about duration seconds (shorter when both face alike), with a
     /// short run-in and run-out along the Z axes (options 1: out of a
     /// close-up, 0: into one); this script's object is notified at the end.
-    void animInterpolateTo(OBJECT_HANDLE obj, const vec3& position, const Ogre::Quaternion& orientation, float duration,
-                           int options);
+    /// The id that the end notice carries, 0 when nothing flies.
+    int animInterpolateTo(OBJECT_HANDLE obj, const vec3& position, const Ogre::Quaternion& orientation, float duration,
+                          int options);
     /// Flies the object's node through the keys' positions on a smooth path
     /// while it turns from the first key's orientation to the last's, eased
     /// at both ends; this script's object is notified at the end.
     void animInterpolatePath(OBJECT_HANDLE obj, const std::vector<InterpolationKey>& keys, float duration);
     /// The same, run loops times (0 or less: without end), with notify (0:
-    /// nobody) told at the end.
-    static void animInterpolatePath(OBJECT_HANDLE obj, const std::vector<InterpolationKey>& keys, float duration,
-                                    int loops, OBJECT_HANDLE notify);
+    /// nobody) told at the end; the id that the end notice carries, 0 when
+    /// nothing flies.
+    static int animInterpolatePath(OBJECT_HANDLE obj, const std::vector<InterpolationKey>& keys, float duration,
+                                   int loops, OBJECT_HANDLE notify);
     // == end of script API (anim): animations ==============================
 
     // ---------------------------------------------------------------------

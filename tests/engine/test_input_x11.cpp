@@ -186,10 +186,15 @@ TEST_F(RealInput, WheelTurnsTheCameraThroughTheCameraMover)
     start("-log -nosfx");
     gApp.mInput->setCursor(true);
     gApp.mAppState.mVars["stateInv"] = "1";
-    Ogre::SceneNode* node = gApp.mSceneMgr->getRootSceneNode()->createChildSceneNode("01_cam_move");
-    CObject* mover = new CObject();
-    mover->mNode = node;
-    node->setListener(mover);
+    // The room's own camera mover, when it has one, is listened to instead.
+    CObject* mover = gApp.findObject("01_cam_move");
+    if (!mover)
+    {
+        Ogre::SceneNode* node = gApp.mSceneMgr->getRootSceneNode()->createChildSceneNode("01_cam_move");
+        mover = new CObject();
+        mover->mNode = node;
+        node->setListener(mover);
+    }
     bindListener(mover, "mover");
 
     moveTo(100, 100);

@@ -359,6 +359,24 @@ TEST_F(CamMove, FinishingAFlightAtOnce)
     EXPECT_EQ(script->visibleMask, 0x802u);
 }
 
+TEST_F(CamMove, AnEndNoticeWhoseIdLooksLikeACodeStillEndsTheFlight)
+{
+    start(1);
+    // Animation ids count up through the game: a thousand flights later the
+    // mover's own end notice carries a number of the light codes' range.
+    CObject* other = engine->addObject("other_flyer");
+    const CVirtualScript::InterpolationKey key{vec3::ZERO, Ogre::Quaternion::IDENTITY};
+    int id = 0;
+    while (id < 1000)
+        id = CVirtualScript::animInterpolatePath(other->getHandle(), {key, key}, 0.1f, 1, 0);
+    ask(7771);
+    EXPECT_GT(script->flightId, 1000);
+    EXPECT_LT(script->flightId, 2000);
+    finish();
+    EXPECT_EQ(got("asker"), std::vector<std::string>{answer(7771)});
+    EXPECT_EQ(var("is_camera_moving"), 0);
+}
+
 TEST_F(CamMove, CameraAnimationWithoutSkeletonEndsAtOnce)
 {
     start(6);
