@@ -375,6 +375,18 @@ void CVirtualScript::setScale(OBJECT_HANDLE obj, const vec3& scale)
         node->setScale(scale);
 }
 
+Ogre::Quaternion CVirtualScript::getOrientation(OBJECT_HANDLE obj)
+{
+    Ogre::SceneNode* node = nodeOf(obj);
+    return node ? node->getOrientation() : Ogre::Quaternion::IDENTITY;
+}
+
+void CVirtualScript::setOrientation(OBJECT_HANDLE obj, const Ogre::Quaternion& orientation)
+{
+    if (Ogre::SceneNode* node = nodeOf(obj))
+        node->setOrientation(orientation);
+}
+
 void CVirtualScript::setPositionRotZ(OBJECT_HANDLE obj, float x, float y, float z, float angleDeg)
 {
     Ogre::SceneNode* node = nodeOf(obj);
@@ -388,12 +400,6 @@ void CVirtualScript::setOrientationDeg(OBJECT_HANDLE obj, const vec3& anglesDeg)
 {
     if (Ogre::SceneNode* node = nodeOf(obj))
         node->setOrientation(eulerDegToQuat(anglesDeg.x, anglesDeg.y, anglesDeg.z));
-}
-
-void CVirtualScript::setOrientation(OBJECT_HANDLE obj, const Ogre::Quaternion& orientation)
-{
-    if (Ogre::SceneNode* node = nodeOf(obj))
-        node->setOrientation(orientation);
 }
 
 void CVirtualScript::setViewportVisibilityMask(uint32_t mask)

@@ -109,11 +109,13 @@ public:
     static bool getWorldTransform(OBJECT_HANDLE obj, vec3& position, Ogre::Quaternion& orientation);
     static void setPosition(OBJECT_HANDLE obj, const vec3& position);
     static void setScale(OBJECT_HANDLE obj, const vec3& scale);
+    /// The orientation of the object's node, relative to its parent.
+    static Ogre::Quaternion getOrientation(OBJECT_HANDLE obj);
+    static void setOrientation(OBJECT_HANDLE obj, const Ogre::Quaternion& orientation);
     /// Position and a turn of angleDeg about Z.
     static void setPositionRotZ(OBJECT_HANDLE obj, float x, float y, float z, float angleDeg);
     /// Orientation from angles in degrees about X, then Y, then Z.
     static void setOrientationDeg(OBJECT_HANDLE obj, const vec3& anglesDeg);
-    static void setOrientation(OBJECT_HANDLE obj, const Ogre::Quaternion& orientation);
     /// The main viewport draws only objects whose flags meet mask (nothing
     /// happens without a viewport).
     static void setViewportVisibilityMask(uint32_t mask);

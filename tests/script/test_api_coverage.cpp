@@ -122,7 +122,7 @@ typedef CVirtualScript API;
     API::setScale(h, v);
     API::setPositionRotZ(h, 0, 0, 0, 90);
     API::setOrientationDeg(h, v);
-    API::setOrientation(h, Ogre::Quaternion::IDENTITY);
+    API::setOrientation(h, API::getOrientation(h));
     {
         Ogre::Quaternion q;
         API::getWorldTransform(h, v, q);

@@ -103,6 +103,10 @@ TEST_F(ApiObjects, AnglesAndPlacement)
     EXPECT_NEAR((box->getNode()->getOrientation() * vec3::UNIT_X).x, -1.0f, 1e-5f);
     CVirtualScript::setScale(h, vec3(2, 2, 2));
     EXPECT_EQ(box->getNode()->getScale(), vec3(2, 2, 2));
+    const Ogre::Quaternion turn = CVirtualScript::eulerDegToQuat(0.0f, 90.0f, 0.0f);
+    CVirtualScript::setOrientation(h, turn);
+    EXPECT_TRUE(CVirtualScript::getOrientation(h).equals(turn, Ogre::Radian(1e-4f)));
+    EXPECT_EQ(CVirtualScript::getOrientation(0), Ogre::Quaternion::IDENTITY);
 
     // The world transform of a node below a moved and turned parent.
     CObject* child = addProp("box_child", box->getNode());
