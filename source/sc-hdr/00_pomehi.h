@@ -1,4 +1,6 @@
-// The script registered as "00_pomehi.sc".
+// The script registered as "00_pomehi.sc": interference on a screen.  Every
+// "interval" ms the texture scroll of one texture unit ("pass", "unit") of
+// a material jumps to a random offset, so the surface flickers like noise.
 #pragma once
 
 #include "CodeScript.h"
@@ -11,4 +13,13 @@ public:
     {
         (void)mostDerived;
     }
+
+    void ON_CREATE() override;
+    void ON_TIME(int id) override;
+
+    int interval = 0; ///< ms between two jumps
+    String material;  ///< empty when missing
+    int pass = 0;
+    int timer = 0;
+    int unit = 0;
 };
