@@ -200,6 +200,19 @@ TEST_F(SuperEffect, InitMovesTheFlareByTheMummysPosition)
     EXPECT_NE(engine.log().find("$$$ 50\n"), std::string::npos);
 }
 
+TEST_F(SuperEffect, FocusShowsTheSparkleCursor)
+{
+    load();
+    engine.clearLog();
+    engine.hover(magic);
+    engine.frame(0.001f);
+    EXPECT_NE(engine.log().find("\nMouse Cursor OFF "), std::string::npos);
+    engine.clearLog();
+    engine.hover(nullptr);
+    engine.frame(0.001f);
+    EXPECT_NE(engine.log().find("\nMouse Cursor ON "), std::string::npos);
+}
+
 TEST_F(SuperEffect, WithoutTheFlareTheMissingObjectIsWarnedAndTheEffectStillAnswers)
 {
     std::string scene = kRoom;
