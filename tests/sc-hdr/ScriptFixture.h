@@ -2,6 +2,11 @@
 // overlays, a texture manager that loads nothing (so materials take texture
 // names), overlay and material scripts parsed from text, an input layer
 // whose button and cursor the test sets, and texts of the string table.
+//
+// Fonts need a render system, and a text area copied from a text-area
+// template needs its font: the fixtures' text templates are plain panels,
+// from which the scripts' text areas (whose type the scripts name) take
+// their places and sizes.
 #pragma once
 
 #include "Application.h"
@@ -18,6 +23,7 @@
 #include <Overlay/OgreOverlayContainer.h>
 #include <Overlay/OgreOverlayManager.h>
 #include <Overlay/OgreOverlaySystem.h>
+#include <Overlay/OgreTextAreaOverlayElement.h>
 
 #include <memory>
 #include <string>

@@ -178,7 +178,9 @@ TEST_F(DepthGlow, StartsSwitchedOffFromTheSavedGameOrTheRoom)
         EXPECT_EQ(value(c.name) == 0.0f, c.hidden);
         EXPECT_EQ(visible(c.name), !c.hidden);
         if (c.hidden)
+        {
             EXPECT_EQ(CVirtualScript::getVarI(std::string(c.name) + "@off"), 1);
+        }
     }
 }
 
@@ -202,7 +204,7 @@ TEST_F(DepthGlow, FlickersBetweenItsBaseAndItsAmplitude)
     float low = 1.0f, high = 0.0f;
     for (int i = 0; i < 200; ++i)
     {
-        engine->frame(0.02f);
+        engine->frame(0.025f);
         low = std::min(low, value("flicker"));
         high = std::max(high, value("flicker"));
     }

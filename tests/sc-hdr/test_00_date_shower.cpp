@@ -22,11 +22,11 @@ overlay DateText
         height 1
     }
 }
-template element TextArea(DatePlaceText)
+template container Panel(DatePlaceText)
 {
     metrics_mode relative
 }
-template element TextArea(DatePlaceTextBlack)
+template container Panel(DatePlaceTextBlack)
 {
     metrics_mode relative
 }
@@ -61,13 +61,13 @@ protected:
     {
         return "ON_NOTIFY(777," + std::to_string(caption->getHandle()) + ")";
     }
-    /// Frames of 20 ms until the caption has gone (at most limit); their count.
+    /// Frames of 25 ms until the caption has gone (at most limit); their count.
     int framesUntilGone(int limit)
     {
         int n = 0;
         while (n < limit && replies().empty())
         {
-            engine->frame(0.02f);
+            engine->frame(0.025f);
             ++n;
         }
         return n;
@@ -89,22 +89,22 @@ TEST_F(DateShower, FadesInStaysThreeSecondsFadesOutAndReplies)
     EXPECT_NEAR(element("DateTextContainerBk")->getTop(), 0.653f, 1e-6f);
 
     engine->notify(caption, 10142, room);
-    engine->frame(0.02f);
+    engine->frame(0.025f);
     EXPECT_TRUE(overlay("DateText")->isVisible());
     EXPECT_EQ(text->getCaption().asUTF8(), "Spring, the harbour");
     EXPECT_EQ(ScriptFixture::caption("DateTextContainerBk"), "Spring, the harbour");
     EXPECT_EQ(alpha(), 0.0f);
 
-    engine->frames(25, 0.02f);
+    engine->frames(20, 0.025f);
     EXPECT_NEAR(alpha(), 0.5f, 1e-4f);
-    engine->frames(26, 0.02f);
+    engine->frames(21, 0.025f);
     EXPECT_EQ(alpha(), 1.0f);
     // Three seconds on screen, then a second of fading out.
-    engine->frames(145, 0.02f);
+    engine->frames(115, 0.025f);
     EXPECT_EQ(alpha(), 1.0f);
     const int fading = framesUntilGone(200);
-    EXPECT_GE(fading, 50);
-    EXPECT_LE(fading, 60);
+    EXPECT_GE(fading, 40);
+    EXPECT_LE(fading, 50);
     EXPECT_EQ(alpha(), 0.0f);
     EXPECT_FALSE(overlay("DateText")->isVisible());
     EXPECT_EQ(replies(), (std::vector<std::string>{"ON_NOTIFY()", "ON_NOTIFY(777)", gone()}));
@@ -116,23 +116,23 @@ TEST_F(DateShower, ClicksEndTheCaptionOnlyWhileItIsFullyShown)
     {
         const char* what;
         int id;
-        int clickAfter;   ///< frames of 20 ms after the request
+        int clickAfter;   ///< frames of 25 ms after the request
         int goneWithin;   ///< frames from the click until the reply
         int notBefore;
     } cases[] = {
-        {"click while fading in", 10142, 10, 260, 190},
-        {"click while shown", 10142, 80, 60, 50},
-        {"the last caption waits for a click", 10149, 600, 60, 50},
+        {"click while fading in", 10142, 10, 210, 150},
+        {"click while shown", 10142, 60, 48, 38},
+        {"the last caption waits for a click", 10149, 600, 48, 38},
     };
     for (const Case& c : cases)
     {
         SCOPED_TRACE(c.what);
         RecordingScript::calls().clear();
         engine->notify(caption, c.id, room);
-        engine->frames(c.clickAfter, 0.02f);
+        engine->frames(c.clickAfter, 0.025f);
         EXPECT_TRUE(replies().empty());
         mouse(0.5f, 0.5f, true);
-        engine->frame(0.02f);
+        engine->frame(0.025f);
         mouse(0.5f, 0.5f, false);
         const int n = framesUntilGone(400);
         EXPECT_GE(n, c.notBefore);
@@ -155,7 +155,7 @@ TEST_F(DateShower, HideCodeRepliesToTheLastRequesterEvenWhenNothingShows)
     EXPECT_EQ(replies(), (std::vector<std::string>{"ON_NOTIFY()", "ON_NOTIFY(777)", gone()}));
     EXPECT_FALSE(overlay("DateText")->isVisible());
     // The timer went with it: no second reply.
-    engine->frames(300, 0.02f);
+    engine->frames(300, 0.025f);
     EXPECT_EQ(replies().size(), 3u);
 
     RecordingScript::calls().clear();
@@ -183,10 +183,11 @@ TEST(DateShowerWithoutOverlay, KeepsItsTimingAndReplies)
     CObject* room = fixture.engine->addRecorder("room");
     CObject* caption = fixture.engine->addObject("01_01_scene_ds", "00_date_shower.sc");
     fixture.engine->frame();
+    RecordingScript::calls().clear();
     fixture.engine->notify(caption, 10142, room);
-    fixture.engine->frames(240, 0.02f);
+    fixture.engine->frames(190, 0.025f);
     EXPECT_TRUE(RecordingScript::callsOf("room").empty());
-    fixture.engine->frames(20, 0.02f);
+    fixture.engine->frames(25, 0.025f);
     EXPECT_EQ(RecordingScript::callsOf("room").size(), 3u);
 }
 } // namespace

@@ -18,7 +18,7 @@ overlay __GameInterface/Hint
 {
     zorder 500
 }
-template element TextArea(HintComment)
+template container Panel(HintComment)
 {
     metrics_mode relative
 }
@@ -78,20 +78,20 @@ TEST_F(Hint, ShowsOnlyOnceEnabledAndFadesInAndOut)
 
     engine->notify(hint, 10000);
     engine->notify(hint, 301);
-    engine->frame(0.02f); // the requests
-    engine->frame(0.02f); // the delay timer's pass
+    engine->frame(0.025f); // the requests
+    engine->frame(0.025f); // the delay timer's pass
     EXPECT_TRUE(shown());
     EXPECT_EQ(caption("HintText"), "Read the letter");
-    engine->frames(5, 0.02f);
+    engine->frames(4, 0.025f);
     EXPECT_NEAR(alpha(), 0.3f, 1e-4f);
-    engine->frames(20, 0.02f);
+    engine->frames(20, 0.025f);
     EXPECT_EQ(alpha(), 1.0f);
 
     engine->notify(hint, 100);
-    engine->frames(6, 0.02f);
+    engine->frames(5, 0.025f);
     EXPECT_NEAR(alpha(), 0.7f, 1e-4f);
     EXPECT_TRUE(shown());
-    engine->frames(20, 0.02f);
+    engine->frames(20, 0.025f);
     EXPECT_EQ(alpha(), 0.0f);
     EXPECT_FALSE(shown());
 }
@@ -100,27 +100,27 @@ TEST_F(Hint, HidingMidFadeTurnsBackFromWhereItIsAndANewHintKeepsThePanelUp)
 {
     engine->notify(hint, 10000);
     engine->notify(hint, 300);
-    engine->frames(2, 0.02f);
-    engine->frames(5, 0.02f);
+    engine->frames(2, 0.025f);
+    engine->frames(4, 0.025f);
     EXPECT_NEAR(alpha(), 0.3f, 1e-4f);
     engine->notify(hint, 100);
-    engine->frame(0.02f);
-    EXPECT_NEAR(alpha(), 0.24f, 1e-4f);
-    engine->frames(5, 0.02f);
+    engine->frame(0.025f);
+    EXPECT_NEAR(alpha(), 0.225f, 1e-4f);
+    engine->frames(5, 0.025f);
     EXPECT_EQ(alpha(), 0.0f);
     EXPECT_FALSE(shown());
 
     engine->notify(hint, 300);
-    engine->frames(30, 0.02f);
+    engine->frames(30, 0.025f);
     EXPECT_EQ(alpha(), 1.0f);
     engine->notify(hint, 301);
-    engine->frame(0.02f);
+    engine->frame(0.025f);
     EXPECT_EQ(caption("HintText"), "Open the door");
-    engine->frame(0.02f);
+    engine->frame(0.025f);
     EXPECT_EQ(caption("HintText"), "Read the letter");
     for (int i = 0; i < 5; ++i)
     {
-        engine->frame(0.02f);
+        engine->frame(0.025f);
         EXPECT_EQ(alpha(), 1.0f);
     }
 }

@@ -23,12 +23,14 @@ overlay JournalOverlay
 template container BorderPanel(MenuBorderPanel)
 {
     metrics_mode relative
+    material journal_back
+    border_material journal_back
 }
-template element TextArea(CounterComment)
+template container Panel(CounterComment)
 {
     metrics_mode relative
 }
-template element TextArea(CounterCommentLeft)
+template container Panel(CounterCommentLeft)
 {
     metrics_mode relative
 }
@@ -39,6 +41,7 @@ class Journal : public ::testing::Test, public ScriptFixture
 protected:
     void SetUp() override
     {
+        material("journal_back");
         overlayScript(kOverlays);
         for (const char* button : {"00_journal_exit", "00_journal_task", "00_journal_shot", "00_journal_page_left",
                                    "00_journal_page_right"})
@@ -52,7 +55,7 @@ protected:
         text(205, "Pictures");
         for (int n = 1; n <= 9; ++n)
             text(n, Ogre::StringConverter::toString(n).c_str());
-        gApp.mAppState.mOptions["CurSave"] = "2";
+        gApp.mAppState.mOptions["CurSave"].value = "2";
         gui = engine->addRecorder("00_game_interface");
     }
 
@@ -81,13 +84,22 @@ protected:
         engine->frames(80);
     }
 
+    /// The screen place of an element under the frame (OGRE's own derived
+    /// place needs a viewport).
+    static Ogre::Vector2 at(const char* name)
+    {
+        Ogre::OverlayElement* e = element(name);
+        Ogre::OverlayElement* frame = element("JournalBorder");
+        return Ogre::Vector2(frame->getLeft() + e->getLeft(), frame->getTop() + e->getTop());
+    }
+
     /// A press and a release on the middle of an element of the journal.
     void press(const char* name)
     {
         Ogre::OverlayElement* e = element(name);
         ASSERT_NE(e, nullptr) << name;
-        const float x = e->_getDerivedLeft() + e->getWidth() / 2.0f;
-        const float y = e->_getDerivedTop() + e->getHeight() / 2.0f;
+        const float x = at(name).x + e->getWidth() / 2.0f;
+        const float y = at(name).y + e->getHeight() / 2.0f;
         mouse(x, y, true);
         engine->frame();
         mouse(x, y, false);
@@ -168,8 +180,8 @@ TEST_F(Journal, LayoutOfThePagesAndTheHiddenFrame)
 
 TEST_F(Journal, TabLabelSizesFromTheLayoutKeys)
 {
-    gApp.mAppState.mOptions["journal_task_char_size"] = "0.05";
-    gApp.mAppState.mOptions["journal_shot_char_size"] = "0.06";
+    gApp.mAppState.mOptions["journal_task_char_size"].value = "0.05";
+    gApp.mAppState.mOptions["journal_shot_char_size"].value = "0.06";
     create();
     EXPECT_FLOAT_EQ(static_cast<Ogre::TextAreaOverlayElement*>(element("JournalTaskText2"))->getCharHeight(), 0.05f);
     EXPECT_FLOAT_EQ(static_cast<Ogre::TextAreaOverlayElement*>(element("JournalShotText1"))->getCharHeight(), 0.06f);
@@ -233,7 +245,7 @@ TEST_F(Journal, TasksAreCrossedOutAsNewOnesComeAndComeBackFromASavedGame)
     EXPECT_NEAR(element("JournalTaskText_01")->getTop(), (48.0f + 116.0f) / 768.0f, 1e-6f);
 
     // Save, leave the room (nothing of the journal stays), load.
-    const std::string save = dir.file("save_02.sav");
+    const std::string save = "save_02.sav";
     ASSERT_TRUE(gApp.mAppState.mapSave(save, gApp.mAppState.mVars));
     engine->clearLog();
     destroy();
@@ -328,10 +340,10 @@ TEST_F(Journal, ArrowsWalkThePicturesRoundAndTabsSwitchPages)
     }
 
     // A held button moves one picture only.
-    Ogre::OverlayElement* next = element("JournalPageRight");
-    mouse(next->_getDerivedLeft() + 0.05f, next->_getDerivedTop() + 0.05f, true);
+    const Ogre::Vector2 next = at("JournalPageRight") + Ogre::Vector2(0.05f, 0.05f);
+    mouse(next.x, next.y, true);
     engine->frames(10);
-    mouse(next->_getDerivedLeft() + 0.05f, next->_getDerivedTop() + 0.05f, false);
+    mouse(next.x, next.y, false);
     engine->frame();
     EXPECT_EQ(shownPicture(), "screen_shot_00_user_02.jpg");
     EXPECT_EQ(var("journal_cur_shot"), 0);
@@ -355,8 +367,8 @@ TEST_F(Journal, ButtonsGlowUnderTheCursorAndTakePressesInsideTheirEdgesOnly)
     sc_00_journal* journal = create();
     open(100);
     // Exactly on the left edge of the close button: no press.
-    Ogre::OverlayElement* exit = element("JournalExit");
-    mouse(exit->_getDerivedLeft(), exit->_getDerivedTop() + 0.05f, true);
+    const Ogre::Vector2 exit = at("JournalExit");
+    mouse(exit.x, exit.y + 0.05f, true);
     engine->frame();
     EXPECT_EQ(journal->mAnimState, 2);
     mouse(0.0f, 0.0f, false);
@@ -364,20 +376,24 @@ TEST_F(Journal, ButtonsGlowUnderTheCursorAndTakePressesInsideTheirEdgesOnly)
 
     // Under the cursor the glow pass rises to full in a third of a second
     // and falls in a second after it leaves; labels keep their colours.
-    mouse(exit->_getDerivedLeft() + 0.05f, exit->_getDerivedTop() + 0.05f, false);
-    engine->frames(10, 0.02f);
+    mouse(exit.x + 0.05f, exit.y + 0.05f, false);
+    engine->frames(8, 0.025f);
     EXPECT_NEAR(unit("00_journal_exit", 1)->getColourBlendMode().colourArg2.r, 0.6f, 1e-4f);
-    engine->frames(10, 0.02f);
+    engine->frames(6, 0.025f);
     EXPECT_EQ(unit("00_journal_exit", 1)->getColourBlendMode().colourArg2, Ogre::ColourValue::White);
     EXPECT_EQ(unit("00_journal_exit", 1)->getColourBlendMode().operation, Ogre::LBX_MODULATE);
     mouse(0.0f, 0.0f, false);
-    engine->frames(25, 0.02f);
+    engine->frames(20, 0.025f);
     EXPECT_NEAR(unit("00_journal_exit", 1)->getColourBlendMode().colourArg2.r, 0.5f, 1e-4f);
-    engine->frames(30, 0.02f);
+    engine->frames(25, 0.025f);
     EXPECT_EQ(unit("00_journal_exit", 1)->getColourBlendMode().colourArg2.r, 0.0f);
     for (const __Item& item : journal->mPages[0].items)
+    {
         if (item.ttype != 2)
+        {
             EXPECT_EQ(item.highlightState, 3) << item.pan2;
+        }
+    }
 }
 
 TEST_F(Journal, StoredPictureStateThatDoesNotFitOpensTheTasks)
