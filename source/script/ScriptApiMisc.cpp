@@ -197,6 +197,21 @@ int CVirtualScript::renameUser(const String& fileName, const String& newName)
     return 0;
 }
 
+void CVirtualScript::saveGame(const String& fileName)
+{
+    gApp.mAppState.mapSave(fileName, gApp.mAppState.mVars);
+}
+
+int CVirtualScript::loadGame(const String& fileName)
+{
+    return gApp.mAppState._mapLoad(fileName, gApp.mAppState.mVars);
+}
+
+void CVirtualScript::clearVars()
+{
+    gApp.mAppState.mVars.clear();
+}
+
 // ---------------------------------------------------------------------------
 // The rest
 

@@ -10,6 +10,7 @@
 #include "Log.h"
 
 #include <OgreHardwareBuffer.h>
+#include <OgreMaterialManager.h>
 #include <OgreHardwareVertexBuffer.h>
 #include <OgreRenderOperation.h>
 #include <OgreRoot.h>
@@ -406,8 +407,17 @@ void CVirtualScript::overlaySetCharHeight(const char* o, const char* e, const ch
 void CVirtualScript::overlaySetMaterial(const char* o, const char* e, const char* c, const char* material)
 {
     Ogre::OverlayElement* element = elementOf(o, e, c);
-    if (element && material)
-        element->setMaterialName(material);
+    if (!element || !material)
+        return;
+    // OGRE refuses an unknown material with an exception, which would end
+    // the caller's whole handler; a missing material is only a look.
+    Ogre::MaterialPtr found = Ogre::MaterialManager::getSingleton().getByName(material);
+    if (!found)
+    {
+        Log::print("\nWARNING: no material [%s] for overlay element [%s]", material, element->getName().c_str());
+        return;
+    }
+    element->setMaterial(found);
 }
 
 // ---------------------------------------------------------------------------

@@ -203,6 +203,13 @@ public:
     static bool getUserName(const String& fileName, String& name);
     /// Renames the profile of a save file that holds a name; always 0.
     static int renameUser(const String& fileName, const String& newName);
+    /// Writes the game-variable map into a save file of the user's folder.
+    static void saveGame(const String& fileName);
+    /// Reads a save file into the game-variable map: 1 read, 0 missing,
+    /// -1 damaged; the map is left as it was unless the result is 1.
+    static int loadGame(const String& fileName);
+    /// Empties the game-variable map.
+    static void clearVars();
     /// "Video Memory" of the first render system; -1 when not reported.
     static int getVideoMemory();
     /// A random number from 0 to 999999.

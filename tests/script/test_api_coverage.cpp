@@ -253,6 +253,9 @@ typedef CVirtualScript API;
     API::findUser("save_00.sav");
     API::getUserName("save_00.sav", s);
     API::renameUser("save_00.sav", "Anna");
+    API::saveGame("save_00.sav");
+    API::loadGame("save_00.sav");
+    API::clearVars();
     API::getVideoMemory();
 }
 

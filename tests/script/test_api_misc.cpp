@@ -169,6 +169,27 @@ TEST_F(ApiMisc, ProfilesOfSaveFiles)
     EXPECT_EQ(CVirtualScript::findUser("save_02.sav"), 0);
 }
 
+TEST_F(ApiMisc, GameVariablesIntoAndOutOfASaveFile)
+{
+    gApp.mAppState.mVars = {{"name", "Anna"}, {"cur_loc", "3"}};
+    CVirtualScript::saveGame("save_03.sav");
+    String name;
+    EXPECT_TRUE(CVirtualScript::getUserName("save_03.sav", name));
+    EXPECT_EQ(name, "Anna");
+
+    CVirtualScript::clearVars();
+    EXPECT_TRUE(gApp.mAppState.mVars.empty());
+    gApp.mAppState.mVars["stale"] = "1";
+    EXPECT_EQ(CVirtualScript::loadGame("save_03.sav"), 1);
+    EXPECT_EQ(gApp.mAppState.mVars, (CAppState::VarMap{{"name", "Anna"}, {"cur_loc", "3"}}));
+
+    // A missing or damaged file leaves the map as it was.
+    ASSERT_TRUE(tq::writeFile(gApp.mAppState.getSaveFolderA("save_04.sav", true), "not a save file"));
+    EXPECT_EQ(CVirtualScript::loadGame("save_04.sav"), -1);
+    EXPECT_EQ(CVirtualScript::loadGame("save_02.sav"), 0);
+    EXPECT_EQ(gApp.mAppState.mVars.size(), 2u);
+}
+
 TEST_F(ApiMisc, RandomNumbersRepeatAfterASeedAndStayInRange)
 {
     CVirtualScript::randomSeed(1234);

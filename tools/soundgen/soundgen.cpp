@@ -4,8 +4,9 @@
 //
 //   soundgen game <folder>
 //       the sample data: the sixteen environment loops "00_env_01.ogg" to
-//       "00_env_16.ogg", the effects "00_01.ogg" and "00_02.ogg", the
-//       voices "10101.ogg", "10920.ogg" and "10921.ogg" and the room loop
+//       "00_env_16.ogg", the effects "00_01.ogg" and "00_02.ogg", the menu's
+//       volume sample "04_38.ogg", the voices "10101.ogg", "10920.ogg" and
+//       "10921.ogg" and the room loop
 //       "01_24.ogg"
 //   soundgen tone <file> <rate> <channels> <seconds> <frequency> <amplitude>
 //           [<on-seconds> <off-seconds>]
@@ -201,6 +202,7 @@ int main(int argc, char** argv)
             ok = writeEnvironment(folder, i) && ok;
         ok = writeEffect(folder + "/00_01.ogg", 900.0, 300.0) && ok;
         ok = writeEffect(folder + "/00_02.ogg", 400.0, 1200.0) && ok;
+        ok = writeEffect(folder + "/04_38.ogg", 660.0, 660.0) && ok;
         ok = writeVoice(folder + "/10101.ogg") && ok;
         ok = writeHum(folder + "/01_24.ogg") && ok;
         // The two lines of the demo room's dialog.
