@@ -414,10 +414,13 @@ void sc_00_interface::menuShow(int mid)
     sendNotifyByName("00_interf_bk", mid == MENU_NAME ? 10 : 11, getOwner());
     // The alpha stays: a menu on its way out comes back from where it is.
     menu.state = 1;
-    if (menu.borderCount > 0)
-        overlaySetVisible(menu.borders[0].overlay.c_str(), nullptr, nullptr, true);
+    // Every border's overlay: the panels of one menu may lie in overlays of
+    // their own (the profiles menu does).
     for (int i = 0; i < menu.borderCount; ++i)
+    {
+        overlaySetVisible(menu.borders[i].overlay.c_str(), nullptr, nullptr, true);
         overlaySetVisible(menu.borders[i].overlay.c_str(), elementName(menu.borders[i].name), nullptr, true);
+    }
     for (int i = 0; i < menu.itemCount; ++i)
     {
         const ITEM& item = menu.items[i];

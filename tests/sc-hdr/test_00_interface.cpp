@@ -569,6 +569,9 @@ TEST_F(Interface, ProfilesAreCreatedRenamedAndDeletedWithTheirSavedGames)
     // A second one from the profiles menu.
     click("UserChangeText");
     settle();
+    // Both panels of the profiles menu lie in overlays of their own.
+    EXPECT_TRUE(Ogre::OverlayManager::getSingleton().getByName("interfaceOverlayUsers1")->isVisible());
+    EXPECT_TRUE(Ogre::OverlayManager::getSingleton().getByName("interfaceOverlayUsers")->isVisible());
     EXPECT_EQ(caption("User00"), "Ann");
     EXPECT_EQ(menu->mMenus[Menu::MENU_USERS].items[menu->mUserLines[1]].disabled, 1);
     click("UserCreate");
