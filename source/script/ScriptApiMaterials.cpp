@@ -189,6 +189,10 @@ void CVirtualScript::materialSetTexturePassUnit(const String& material, uint16_t
             std::fclose(file);
         }
     }
+    // Without a render system there is no texture manager to look the
+    // texture up in; the unit is left as it is.
+    if (!textures)
+        return;
     tus->setTextureName(name, Ogre::TEX_TYPE_2D);
 }
 
