@@ -139,6 +139,13 @@ protected:
 TEST_F(RealInput, ClickReachesTheBallAndTheRecordingReplaysTheSameMessages)
 {
     start("-log -record -nosfx");
+    // The demo room is location 1's scene; the game starts with the logos.
+    gApp.postUnloadScene();
+    gApp.postLoadScene("01_location_start.scene");
+    pump(10);
+    // A scene load clears the pick mask until play starts; here the test
+    // starts it.
+    gApp.setPickMask(1);
     // The room's scripts would allow clicks; here the test does.
     gApp.mInput->setCursor(true);
     CObject* ball = gApp.findObject("demo_ball");

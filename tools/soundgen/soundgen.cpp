@@ -6,14 +6,15 @@
 //       the sample data: the sixteen environment loops "00_env_01.ogg" to
 //       "00_env_16.ogg", the effects "00_01.ogg" and "00_02.ogg", the menu's
 //       volume sample "04_38.ogg", the voices "10101.ogg", "10920.ogg" and
-//       "10921.ogg" and the room loop
-//       "01_24.ogg"
+//       "10921.ogg", the room loop "01_24.ogg" and the logo's jingle
+//       "00_01_harbolt_logo.ogg"
 //   soundgen tone <file> <rate> <channels> <seconds> <frequency> <amplitude>
 //           [<on-seconds> <off-seconds>]
 //       one sine (on every channel), optionally gated: on for on-seconds,
 //       silent for off-seconds, repeated
 #include <vorbis/vorbisenc.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -180,6 +181,26 @@ bool writeHum(const std::string& path)
     });
 }
 
+// The maker's jingle of the logo screen: three rising notes and a chord,
+// about two seconds, mono.
+bool writeJingle(const std::string& path)
+{
+    const int rate = 22050;
+    const double notes[][3] = {{0.0, 0.3, 523.25}, {0.3, 0.6, 659.25}, {0.6, 0.9, 783.99}, {0.9, 2.0, 1046.5}};
+    return writeOgg(path, rate, 1, rate * 2, [=](long n, int) {
+        const double t = static_cast<double>(n) / rate;
+        for (const auto& note : notes)
+            if (t >= note[0] && t < note[1])
+            {
+                const double local = t - note[0];
+                const double envelope = std::min(1.0, local * 50.0) * std::exp(-2.0 * local);
+                const double x = 2.0 * kPi * note[2] * t;
+                return static_cast<float>(0.35 * envelope * (std::sin(x) + 0.3 * std::sin(1.5 * x)));
+            }
+        return 0.0f;
+    });
+}
+
 int usage()
 {
     std::fprintf(stderr, "usage: soundgen game <folder>\n"
@@ -208,6 +229,7 @@ int main(int argc, char** argv)
         // The two lines of the demo room's dialog.
         ok = writeVoice(folder + "/10920.ogg") && ok;
         ok = writeVoice(folder + "/10921.ogg") && ok;
+        ok = writeJingle(folder + "/00_01_harbolt_logo.ogg") && ok;
         return ok ? 0 : 1;
     }
     if (mode == "tone" && (argc == 8 || argc == 10))
