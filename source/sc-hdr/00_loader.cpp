@@ -256,18 +256,19 @@ void sc_00_loader::ON_TIME()
     if (state == 2)
     {
         alpha += static_cast<float>(accel) * speed * dt;
-        if (alpha > 1.0f)
-        {
-            alpha = 1.0f;
-            fadeStop();
-        }
         // The main menu and the mini-game scenes load at full black, without
-        // the loading window.  Only a fade still running stops here: the
-        // step above may have ended it already, and a second stop would post
+        // the loading window, which takes half of the fade.  Tested first, so
+        // that a step past 1.0 ends the fade once, at half, and never posts
         // the next scene twice.
-        if (state == 2 && qfio == 0 && (nextLoc == kMainMenu || nextLoc % 100 >= 50) && alpha > 0.5f)
+        const bool half = qfio == 0 && (nextLoc == kMainMenu || nextLoc % 100 >= 50);
+        if (half && alpha > 0.5f)
         {
             alpha = 0.5f;
+            fadeStop();
+        }
+        else if (alpha > 1.0f)
+        {
+            alpha = 1.0f;
             fadeStop();
         }
     }

@@ -8,6 +8,7 @@
 #include <OgreMaterialManager.h>
 #include <OgrePass.h>
 #include <OgreTechnique.h>
+#include <OgreTextureManager.h>
 #include <OgreTextureUnitState.h>
 
 #include <gtest/gtest.h>
@@ -28,6 +29,10 @@ protected:
     void SetUp() override
     {
         engine.reset(new HeadlessEngine());
+        // Texture names on materials need a texture manager; OGRE's own
+        // one loads nothing, which is all the names need here.  It stays
+        // until the program ends, after the materials that name textures.
+        new Ogre::DefaultTextureManager();
         Ogre::MaterialPtr m = Ogre::MaterialManager::getSingleton().create("interf/faderRtt", "General");
         m->getTechnique(0)->getPass(0)->createTextureUnitState();
     }

@@ -8,6 +8,7 @@
 #include <OgreMaterialManager.h>
 #include <OgrePass.h>
 #include <OgreTechnique.h>
+#include <OgreTextureManager.h>
 #include <OgreTextureUnitState.h>
 
 #include <gtest/gtest.h>
@@ -27,6 +28,10 @@ protected:
     void SetUp() override
     {
         engine.reset(new HeadlessEngine());
+        // Texture names on materials need a texture manager; OGRE's own
+        // one loads nothing, which is all the names need here.  It stays
+        // until the program ends, after the materials that name textures.
+        new Ogre::DefaultTextureManager();
         Ogre::MaterialPtr m = Ogre::MaterialManager::getSingleton().create("00_menu_rtt", "General");
         m->getTechnique(0)->getPass(0)->createTextureUnitState();
         m->getTechnique(0)->createPass()->createTextureUnitState();

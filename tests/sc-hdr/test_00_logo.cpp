@@ -9,6 +9,7 @@
 #include <OgreMaterialManager.h>
 #include <OgrePass.h>
 #include <OgreTechnique.h>
+#include <OgreTextureManager.h>
 #include <OgreTextureUnitState.h>
 
 #include <gtest/gtest.h>
@@ -34,6 +35,10 @@ protected:
             tq::writeFile(dir.file("media/splash_0" + std::to_string(i) + ".jpg"), "x");
         tq::writeFile(dir.file("resources.cfg"), "[General]\nFileSystem=" + dir.file("media") + "\n");
         engine.reset(new HeadlessEngine(dir.file("resources.cfg")));
+        // Texture names on materials need a texture manager; OGRE's own
+        // one loads nothing, which is all the names need here.  It stays
+        // until the program ends, after the materials that name textures.
+        new Ogre::DefaultTextureManager();
         gApp.mInput = new CInput(nullptr, -1, std::string());
         for (const char* name : {"logo/title", "logo/black"})
         {
