@@ -36,8 +36,7 @@ void sc_00_interf_bk::ON_CREATE()
     rttSetAutoUpdated("00_rtt_font", true);
     setMaterial(gApp.findObjectHandle("00_menu_rtt"), -1, kMaterial);
     materialSetTexturePassUnit(kMaterial, 1, 0, "00_rtt_font");
-    if (gApp.mViewport)
-        gApp.mViewport->setVisibilityMask(1);
+    setViewportVisibilityMask(1);
     attachObjToBone(hero, gApp.findObjectHandle("00_menu_gun"), "01_hero_Bip01_R_Hand", false);
     setOpacity(0.0f);
 }

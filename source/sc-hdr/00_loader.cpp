@@ -373,8 +373,7 @@ void sc_00_loader::fadeStop()
             std::snprintf(scene, sizeof(scene), "07_minigame_start_%02d.scene", nextLoc - 50);
         }
         // Nothing of the old scene is drawn any more; the overlays still are.
-        if (gApp.mViewport)
-            gApp.mViewport->setVisibilityMask(0);
+        setViewportVisibilityMask(0);
     }
     else if (nextLoc >= 10001 && nextLoc <= 10098)
     {
