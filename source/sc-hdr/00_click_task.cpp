@@ -1,6 +1,6 @@
 #include "00_click_task.h"
 
-#include "HotSpot.h"
+#include "ScriptObject.h"
 #include "Trace.h"
 
 void sc_00_click_task::condsInit()
@@ -18,13 +18,13 @@ void sc_00_click_task::condsInit()
 bool sc_00_click_task::loadParam(String& result, const String& base, int n, const String& postfix)
 {
     TQ_TRACE(" loadParam(String& result, const String& base, int n, const String& postfix)");
-    return getObjParamS(mOwner, HotSpot::indexedKey(base, n, postfix), result);
+    return getObjParamS(mOwner, ScriptObject::indexedKey(base, n, postfix), result);
 }
 
 int sc_00_click_task::loadParamInt(const String& base, int n, const String& postfix)
 {
     TQ_TRACE(" loadParamInt(const String& base, int n, const String& postfix)");
-    return getObjParamI(mOwner, HotSpot::indexedKey(base, n, postfix));
+    return getObjParamI(mOwner, ScriptObject::indexedKey(base, n, postfix));
 }
 
 bool sc_00_click_task::conditionLoad(int n)
@@ -80,8 +80,8 @@ void sc_00_click_task::ON_CREATE()
     mHint = getObjParamI(mOwner, "hint");
     String attachTo;
     if (getObjParamS(mOwner, "attach_to", attachTo))
-        nodeSetParent(HotSpot::nodeName(mOwner), attachTo);
-    mAnimScript = HotSpot::handleFromParam(mOwner, "anim_script");
+        nodeSetParent(ScriptObject::nodeName(mOwner), attachTo);
+    mAnimScript = ScriptObject::handleFromParam(mOwner, "anim_script");
     mAnimMsg = getObjParamI(mOwner, "anim_msg");
     mHideMe = getObjParamI(mOwner, "hide_me");
 }

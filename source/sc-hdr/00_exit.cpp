@@ -1,7 +1,7 @@
 #include "00_exit.h"
 
 #include "Application.h"
-#include "HotSpot.h"
+#include "ScriptObject.h"
 #include "Trace.h"
 
 void sc_00_exit::ON_CREATE()
@@ -14,13 +14,13 @@ void sc_00_exit::ON_CREATE()
     mAnimMsg = getObjParamI(mOwner, "anim_msg");
     mHint = getObjParamI(mOwner, "hint");
     mCurCam = getObjParamI(mOwner, "cur_cam");
-    mAnimScript = HotSpot::handleFromParam(mOwner, "anim_script");
+    mAnimScript = ScriptObject::handleFromParam(mOwner, "anim_script");
 }
 
 bool sc_00_exit::condsCheck()
 {
     TQ_TRACE(" condsCheck()");
-    return HotSpot::cameraMatches(mCurCam);
+    return ScriptObject::cameraMatches(mCurCam);
 }
 
 bool sc_00_exit::enter()

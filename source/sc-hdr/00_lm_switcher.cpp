@@ -1,6 +1,6 @@
 #include "00_lm_switcher.h"
 
-#include "OwnObject.h"
+#include "ScriptObject.h"
 #include "Trace.h"
 
 void sc_00_lm_switcher::ON_CREATE()
@@ -17,7 +17,7 @@ void sc_00_lm_switcher::ON_CREATE()
     getObjParamS(own, "lm_on", lm_on);
     getObjParamS(own, "lm_off", lm_off);
 
-    int state = getVarI(OwnObject::varName(own, "on_off"));
+    int state = getVarI(ScriptObject::varName(own, "on_off"));
     if (state == 0)
         state = getObjParamI(own, "on_off");
     if (state == 1)
@@ -53,7 +53,7 @@ void sc_00_lm_switcher::switch_off()
 
 void sc_00_lm_switcher::apply(int state, const String& texture)
 {
-    setVarI(OwnObject::varName(getOwner(), "on_off"), state);
+    setVarI(ScriptObject::varName(getOwner(), "on_off"), state);
     for (int i = 0; i < count; ++i)
         materialSetTexturePassUnit(materials[i], 0, 1, texture);
     // The switch made at creation has no requester; its answer is dropped.

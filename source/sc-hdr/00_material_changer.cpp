@@ -1,7 +1,8 @@
 #include "00_material_changer.h"
 
 #include "Log.h"
-#include "OwnObject.h"
+#include "Application.h"
+#include "ScriptObject.h"
 #include "Trace.h"
 
 void sc_00_material_changer::ON_CREATE()
@@ -59,10 +60,10 @@ void sc_00_material_changer::change(int i)
 
 int sc_00_material_changer::getMyParamI(const String& prm)
 {
-    return getVarI(OwnObject::varName(getOwner(), prm));
+    return getVarI(ScriptObject::varName(getOwner(), prm));
 }
 
 void sc_00_material_changer::setMyParamI(const String& prm, int val)
 {
-    setVarI(OwnObject::varName(getOwner(), prm), val);
+    setVarI(ScriptObject::varName(getOwner(), prm), val);
 }

@@ -1,7 +1,7 @@
 #include "00_move_side_zone.h"
 
 #include "Application.h"
-#include "HotSpot.h"
+#include "ScriptObject.h"
 #include "Trace.h"
 
 #include <cmath>
@@ -30,19 +30,19 @@ float sc_00_move_side_zone::cubeFunc3(float x)
 int sc_00_move_side_zone::getMyParamI(const String& prm)
 {
     TQ_TRACE(" getMyParamI(const String& prm)");
-    return HotSpot::objectState(mOwner, prm);
+    return ScriptObject::objectState(mOwner, prm);
 }
 
 void sc_00_move_side_zone::setMyParamI(const String& prm, int val)
 {
     TQ_TRACE(" setMyParamI(const String& prm, int val)");
-    HotSpot::setObjectState(mOwner, prm, val);
+    ScriptObject::setObjectState(mOwner, prm, val);
 }
 
 bool sc_00_move_side_zone::loadParam(String& result, const String& base, int id, const String& postfix)
 {
     TQ_TRACE(" loadParam(String& result, const String& base, int id, const String& postfix)");
-    return getObjParamS(mOwner, HotSpot::indexedKey(base, id, postfix), result);
+    return getObjParamS(mOwner, ScriptObject::indexedKey(base, id, postfix), result);
 }
 
 void sc_00_move_side_zone::loadObjs()
@@ -70,7 +70,7 @@ void sc_00_move_side_zone::loadAlts()
         if (alt_count == kAlts)
         {
             Log::print("\nWARNING: %s: more than %d alternative zones, the rest are ignored",
-                       HotSpot::nodeName(mOwner).c_str(), kAlts);
+                       ScriptObject::nodeName(mOwner).c_str(), kAlts);
             break;
         }
         alts[alt_count++] = gApp.findObjectHandle(name);
@@ -79,14 +79,14 @@ void sc_00_move_side_zone::loadAlts()
 
 void sc_00_move_side_zone::loadPart(int n)
 {
-    const String base = HotSpot::indexedKey("move_obj_", n);
+    const String base = ScriptObject::indexedKey("move_obj_", n);
     String name;
     if (!getObjParamS(mOwner, base, name))
         return;
     MOVE_ANIM& anim = anims[n];
     anim.obj = gApp.findObjectHandle(name);
 
-    const String rotateBase = HotSpot::indexedKey("rotate_obj_", n);
+    const String rotateBase = ScriptObject::indexedKey("rotate_obj_", n);
     vec3 offset = vec3::ZERO;
     vec3 axis = vec3::ZERO;
     float angle = 0.0f;
@@ -100,8 +100,8 @@ void sc_00_move_side_zone::loadPart(int n)
     const int func = getObjParamI(mOwner, rotateBase + "_func");
     float start = 0.0f;
     float end = 1.0f;
-    getObjParamF(mOwner, HotSpot::indexedKey("start_obj_", n), start);
-    getObjParamF(mOwner, HotSpot::indexedKey("end_obj_", n), end);
+    getObjParamF(mOwner, ScriptObject::indexedKey("start_obj_", n), start);
+    getObjParamF(mOwner, ScriptObject::indexedKey("end_obj_", n), end);
 
     anim.start = start;
     anim.end = end;
@@ -129,7 +129,7 @@ void sc_00_move_side_zone::ON_CREATE()
     hint = getObjParamI(mOwner, "hint");
     String attachTo;
     if (getObjParamS(mOwner, "attach_to", attachTo))
-        nodeSetParent(HotSpot::nodeName(mOwner), attachTo);
+        nodeSetParent(ScriptObject::nodeName(mOwner), attachTo);
     loadAlts();
     loadObjs();
     state = 0;
@@ -141,7 +141,7 @@ void sc_00_move_side_zone::ON_CREATE()
     getObjParamF(mOwner, "time", time);
     if (move_parts_num > kParts)
     {
-        Log::print("\nWARNING: %s: %d moving parts, only the first %d move", HotSpot::nodeName(mOwner).c_str(),
+        Log::print("\nWARNING: %s: %d moving parts, only the first %d move", ScriptObject::nodeName(mOwner).c_str(),
                    move_parts_num, kParts);
         move_parts_num = kParts;
     }
@@ -175,7 +175,7 @@ void sc_00_move_side_zone::opening(int l)
     state = 1;
     setMyParamI("moved", 1);
     if (timer == 0)
-        timer = HotSpot::startFrameTimer(mOwner);
+        timer = ScriptObject::startFrameTimer(mOwner);
 }
 
 void sc_00_move_side_zone::closing()
@@ -186,14 +186,14 @@ void sc_00_move_side_zone::closing()
     state = 3;
     setMyParamI("moved", 0);
     if (timer == 0)
-        timer = HotSpot::startFrameTimer(mOwner);
+        timer = ScriptObject::startFrameTimer(mOwner);
     doObjs(0);
 }
 
 void sc_00_move_side_zone::ON_TIME()
 {
     TQ_TRACE(" ON_TIME()");
-    dt = HotSpot::frameSeconds();
+    dt = ScriptObject::frameSeconds();
     update();
 }
 
@@ -266,7 +266,7 @@ void sc_00_move_side_zone::open()
     TQ_TRACE(" open()");
     state = 2;
     setMyParamI("lock", 0);
-    HotSpot::stopFrameTimer(mOwner, timer);
+    ScriptObject::stopFrameTimer(mOwner, timer);
     if (requester != 0)
     {
         const OBJECT_HANDLE target = requester;
@@ -282,7 +282,7 @@ void sc_00_move_side_zone::close()
     if (timer != 0)
     {
         setMyParamI("lock", 1);
-        HotSpot::stopFrameTimer(mOwner, timer);
+        ScriptObject::stopFrameTimer(mOwner, timer);
     }
     if (requester != 0)
     {
@@ -295,7 +295,7 @@ void sc_00_move_side_zone::close()
 int sc_00_move_side_zone::checkActive(OBJECT_HANDLE obj)
 {
     TQ_TRACE(" checkActive(OBJECT_HANDLE obj)");
-    return HotSpot::objectState(obj, "picked") == 0 ? 1 : 0;
+    return ScriptObject::objectState(obj, "picked") == 0 ? 1 : 0;
 }
 
 void sc_00_move_side_zone::doObjs(int v)
@@ -322,7 +322,7 @@ void sc_00_move_side_zone::closeAlts()
 void sc_00_move_side_zone::ON_LBUTTONUP()
 {
     TQ_TRACE(" ON_LBUTTONUP()");
-    if (!HotSpot::cameraMatches(cur_cam) || getConfigI("drag_item") != 0)
+    if (!ScriptObject::cameraMatches(cur_cam) || getConfigI("drag_item") != 0)
         return;
     if (state == 0)
     {
@@ -367,7 +367,7 @@ void sc_00_move_side_zone::ON_NOTIFY(int code, OBJECT_HANDLE sender)
     case 202:
         state = 0;
         progress = 0.0f;
-        HotSpot::stopFrameTimer(mOwner, timer);
+        ScriptObject::stopFrameTimer(mOwner, timer);
         update();
         setMyParamI("lock", 1);
         break;
@@ -384,7 +384,7 @@ void sc_00_move_side_zone::ON_NOTIFY(int code, OBJECT_HANDLE sender)
 void sc_00_move_side_zone::ON_SETFOCUS()
 {
     TQ_TRACE(" ON_SETFOCUS()");
-    if (!HotSpot::cameraMatches(cur_cam))
+    if (!ScriptObject::cameraMatches(cur_cam))
         return;
     if (getVarI("az_sparkle") != 0)
         setCursorMode(3);
@@ -395,7 +395,7 @@ void sc_00_move_side_zone::ON_SETFOCUS()
 void sc_00_move_side_zone::ON_KILLFOCUS()
 {
     TQ_TRACE(" ON_KILLFOCUS()");
-    if (!HotSpot::cameraMatches(cur_cam))
+    if (!ScriptObject::cameraMatches(cur_cam))
         return;
     setCursorMode(1);
     if (hint != 0)

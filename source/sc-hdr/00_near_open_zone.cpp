@@ -1,7 +1,7 @@
 #include "00_near_open_zone.h"
 
 #include "Application.h"
-#include "HotSpot.h"
+#include "ScriptObject.h"
 #include "Trace.h"
 
 std::map<int, int>& sc_00_near_open_zone::script_values()
@@ -17,8 +17,8 @@ void sc_00_near_open_zone::ON_CREATE()
     cam_out = getObjParamI(mOwner, "cam_out");
     cam_in = getObjParamI(mOwner, "cam_in");
     dialog_id_after_pick = getObjParamI(mOwner, "dialog_id_after_pick");
-    picked_obj = HotSpot::handleFromParam(mOwner, "picked_obj");
-    anim_obj = HotSpot::handleFromParam(mOwner, "anim_obj");
+    picked_obj = ScriptObject::handleFromParam(mOwner, "picked_obj");
+    anim_obj = ScriptObject::handleFromParam(mOwner, "anim_obj");
     getObjParamS(mOwner, "open_anim_skeleton", open_anim_skeleton);
     getObjParamS(mOwner, "open_anim", open_anim);
     getObjParamS(mOwner, "close_anim_skeleton", close_anim_skeleton);
@@ -73,7 +73,7 @@ void sc_00_near_open_zone::startWait()
 {
     // A second start would leave the first timer running for ever.
     if (timer == 0)
-        timer = HotSpot::startFrameTimer(mOwner);
+        timer = ScriptObject::startFrameTimer(mOwner);
 }
 
 bool sc_00_near_open_zone::tryPick(OBJECT_HANDLE obj, int pickedId, int pickedValue, int zoneId, int zoneValue,
@@ -134,12 +134,12 @@ void sc_00_near_open_zone::ON_TIME()
 {
     TQ_TRACE(" ON_TIME()");
     lbutton_before = lbutton_now;
-    lbutton_now = HotSpot::leftButtonDown() ? 1 : 0;
+    lbutton_now = ScriptObject::leftButtonDown() ? 1 : 0;
     if (lbutton_before != 0 && lbutton_now == 0)
     {
         sendNotifyByName("01_cam_move", cam_out + 6100, mOwner);
         state = 3;
-        HotSpot::stopFrameTimer(mOwner, timer);
+        ScriptObject::stopFrameTimer(mOwner, timer);
         startLinkedAnimation(anim_obj, close_anim_skeleton, close_anim, 1, 0);
     }
 }

@@ -1,7 +1,7 @@
 #include "00_near_plane_mini.h"
 
 #include "Application.h"
-#include "HotSpot.h"
+#include "ScriptObject.h"
 #include "Trace.h"
 
 void sc_00_near_plane_mini::ON_CREATE()
@@ -12,7 +12,7 @@ void sc_00_near_plane_mini::ON_CREATE()
     cam_out_msg = getObjParamI(mOwner, "cam_out_msg");
     fader = gApp.findObjectHandle("00_fader");
     game_interface = gApp.findObjectHandle("00_game_interface");
-    minigame_script = HotSpot::handleFromParam(mOwner, "minigame_script");
+    minigame_script = ScriptObject::handleFromParam(mOwner, "minigame_script");
 }
 
 void sc_00_near_plane_mini::fly_in()
@@ -34,21 +34,21 @@ void sc_00_near_plane_mini::fly_in2()
 void sc_00_near_plane_mini::ON_SETFOCUS()
 {
     TQ_TRACE(" ON_SETFOCUS()");
-    if (HotSpot::cameraMatches(cur_cam) && getVarI("az_sparkle") != 0)
+    if (ScriptObject::cameraMatches(cur_cam) && getVarI("az_sparkle") != 0)
         setCursorMode(3);
 }
 
 void sc_00_near_plane_mini::ON_KILLFOCUS()
 {
     TQ_TRACE(" ON_KILLFOCUS()");
-    if (HotSpot::cameraMatches(cur_cam))
+    if (ScriptObject::cameraMatches(cur_cam))
         setCursorMode(1);
 }
 
 void sc_00_near_plane_mini::ON_LBUTTONUP()
 {
     TQ_TRACE(" ON_LBUTTONUP()");
-    if (state == 0 && getConfigI("drag_item") == 0 && HotSpot::cameraMatches(cur_cam))
+    if (state == 0 && getConfigI("drag_item") == 0 && ScriptObject::cameraMatches(cur_cam))
         fly_in();
 }
 

@@ -1,13 +1,13 @@
 #include "00_near_plane_zone.h"
 
 #include "Application.h"
-#include "HotSpot.h"
+#include "ScriptObject.h"
 #include "Trace.h"
 
 bool sc_00_near_plane_zone::loadParam(String& res, const String& base, int id, const String& postfix)
 {
     TQ_TRACE(" loadParam(String &res, String &base, int id, String &postfix)");
-    return getObjParamS(mOwner, HotSpot::indexedKey(base, id, postfix), res);
+    return getObjParamS(mOwner, ScriptObject::indexedKey(base, id, postfix), res);
 }
 
 void sc_00_near_plane_zone::initObjs()
@@ -49,7 +49,7 @@ void sc_00_near_plane_zone::loadConds()
         if (cond_count == kConds)
         {
             Log::print("\nWARNING: %s: more than %d hide conditions, the rest are ignored",
-                       HotSpot::nodeName(mOwner).c_str(), kConds);
+                       ScriptObject::nodeName(mOwner).c_str(), kConds);
             break;
         }
         ZONE_COND& cond = conds[cond_count++];
@@ -57,7 +57,7 @@ void sc_00_near_plane_zone::loadConds()
         cond.value = 1;
         String value;
         if (loadParam(value, "cond_", nn, "_value"))
-            cond.value = getObjParamI(mOwner, HotSpot::indexedKey("cond_", nn, "_value"));
+            cond.value = getObjParamI(mOwner, ScriptObject::indexedKey("cond_", nn, "_value"));
     }
 }
 
@@ -80,8 +80,8 @@ bool sc_00_near_plane_zone::checkUnlock()
 bool sc_00_near_plane_zone::checkActive(OBJECT_HANDLE obj)
 {
     TQ_TRACE(" checkActive(OBJECT_HANDLE obj)");
-    return HotSpot::objectState(obj, "picked") == 0 && HotSpot::objectState(obj, "clicked") == 0 &&
-           HotSpot::objectState(obj, "used") == 0;
+    return ScriptObject::objectState(obj, "picked") == 0 && ScriptObject::objectState(obj, "clicked") == 0 &&
+           ScriptObject::objectState(obj, "used") == 0;
 }
 
 void sc_00_near_plane_zone::doObjs(int v)
@@ -212,8 +212,8 @@ void sc_00_near_plane_zone::ON_CREATE()
     dlg_id = getObjParamI(mOwner, "dlg_id");
     dlg_id_near = getObjParamI(mOwner, "dlg_id_near");
     show_obj_after_zoomin = getObjParamI(mOwner, "show_obj_after_zoomin");
-    anim_script = HotSpot::handleFromParam(mOwner, "anim_script");
-    anim_script2 = HotSpot::handleFromParam(mOwner, "anim_script2");
+    anim_script = ScriptObject::handleFromParam(mOwner, "anim_script");
+    anim_script2 = ScriptObject::handleFromParam(mOwner, "anim_script2");
     cur_cam = getObjParamI(mOwner, "cur_cam");
     anim_open_msg = getObjParamI(mOwner, "anim_open_msg");
     anim_open_msg2 = getObjParamI(mOwner, "anim_open_msg2");
@@ -230,7 +230,7 @@ void sc_00_near_plane_zone::ON_CREATE()
 void sc_00_near_plane_zone::ON_SETFOCUS()
 {
     TQ_TRACE(" ON_SETFOCUS()");
-    if (!HotSpot::cameraMatches(cur_cam))
+    if (!ScriptObject::cameraMatches(cur_cam))
         return;
     if (getVarI("az_sparkle") != 0)
         setCursorMode(3);
@@ -241,7 +241,7 @@ void sc_00_near_plane_zone::ON_SETFOCUS()
 void sc_00_near_plane_zone::ON_KILLFOCUS()
 {
     TQ_TRACE(" ON_KILLFOCUS()");
-    if (!HotSpot::cameraMatches(cur_cam))
+    if (!ScriptObject::cameraMatches(cur_cam))
         return;
     setCursorMode(1);
     if (hint != 0)
@@ -251,7 +251,7 @@ void sc_00_near_plane_zone::ON_KILLFOCUS()
 void sc_00_near_plane_zone::ON_LBUTTONUP()
 {
     TQ_TRACE(" ON_LBUTTONUP()");
-    if (!HotSpot::cameraMatches(cur_cam) || getConfigI("loader_notify") != 0)
+    if (!ScriptObject::cameraMatches(cur_cam) || getConfigI("loader_notify") != 0)
         return;
     if (dlg_id != 0)
     {

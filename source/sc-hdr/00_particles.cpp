@@ -1,6 +1,6 @@
 #include "00_particles.h"
 
-#include "OwnObject.h"
+#include "ScriptObject.h"
 #include "Trace.h"
 
 void sc_00_particles::ON_CREATE()
@@ -44,19 +44,19 @@ void sc_00_particles::ON_TIME(int id)
 void sc_00_particles::getPlayStop()
 {
     TQ_TRACE(" getPlayStop()");
-    particleSetEmitting(particle, getVarI(OwnObject::varName(getOwner(), "play")) != 0);
+    particleSetEmitting(particle, getVarI(ScriptObject::varName(getOwner(), "play")) != 0);
 }
 
 void sc_00_particles::setPlayStop(int i)
 {
     TQ_TRACE(" setPlayStop(int i)");
     particleSetEmitting(particle, i != 0);
-    setVarI(OwnObject::varName(getOwner(), "play"), i);
+    setVarI(ScriptObject::varName(getOwner(), "play"), i);
 }
 
 void sc_00_particles::start()
 {
     TQ_TRACE(" start()");
-    timer_on = OwnObject::startTimer(getOwner(), static_cast<uint32_t>(time_on < 0 ? 0 : time_on), 1);
-    timer_off = OwnObject::startTimer(getOwner(), static_cast<uint32_t>(time_off < 0 ? 0 : time_off), 1);
+    timer_on = ScriptObject::startTimer(getOwner(), static_cast<uint32_t>(time_on < 0 ? 0 : time_on), 1);
+    timer_off = ScriptObject::startTimer(getOwner(), static_cast<uint32_t>(time_off < 0 ? 0 : time_off), 1);
 }

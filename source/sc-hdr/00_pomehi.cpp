@@ -1,6 +1,6 @@
 #include "00_pomehi.h"
 
-#include "OwnObject.h"
+#include "ScriptObject.h"
 #include "Trace.h"
 
 void sc_00_pomehi::ON_CREATE()
@@ -10,14 +10,14 @@ void sc_00_pomehi::ON_CREATE()
     unit = getObjParamI(getOwner(), "unit");
     interval = getObjParamI(getOwner(), "interval");
     getObjParamS(getOwner(), "material", material);
-    timer = OwnObject::startTimer(getOwner(), static_cast<uint32_t>(interval < 0 ? 0 : interval), -1);
+    timer = ScriptObject::startTimer(getOwner(), static_cast<uint32_t>(interval < 0 ? 0 : interval), -1);
 }
 
 void sc_00_pomehi::ON_TIME(int /*id*/)
 {
     TQ_TRACE(" ON_TIME(int id)");
-    const float u = static_cast<float>(OwnObject::random(100)) * 0.01f;
-    const float v = static_cast<float>(OwnObject::random(100)) * 0.01f;
+    const float u = static_cast<float>(ScriptObject::random(100)) * 0.01f;
+    const float v = static_cast<float>(ScriptObject::random(100)) * 0.01f;
     // Negative indexes name no pass or unit; the API then does nothing.
     if (pass < 0 || unit < 0)
         return;

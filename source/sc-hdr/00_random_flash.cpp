@@ -1,12 +1,12 @@
 #include "00_random_flash.h"
 
-#include "OwnObject.h"
+#include "ScriptObject.h"
 #include "Trace.h"
 
 void sc_00_random_flash::ON_CREATE()
 {
     TQ_TRACE(" ON_CREATE()");
-    timer = OwnObject::startFrameTimer(getOwner());
+    timer = ScriptObject::startFrameTimer(getOwner());
     getObjParamS(getOwner(), "material", material);
     elapsed = duration = from = to = 0.0f;
 }
@@ -17,11 +17,11 @@ void sc_00_random_flash::ON_TIME(int /*id*/)
     if (elapsed >= duration)
     {
         from = to;
-        to = static_cast<float>(OwnObject::random(100)) * 0.008f + 0.2f;
+        to = static_cast<float>(ScriptObject::random(100)) * 0.008f + 0.2f;
         elapsed = 0.0f;
-        duration = static_cast<float>(OwnObject::random(100)) * 0.003f + 0.1f;
+        duration = static_cast<float>(ScriptObject::random(100)) * 0.003f + 0.1f;
     }
-    elapsed += OwnObject::frameSeconds();
+    elapsed += ScriptObject::frameSeconds();
     // k passes 1 by at most one frame; the level is then extrapolated a little.
     const float k = elapsed / duration;
     const float c = (1.0f - k) * from + k * to;

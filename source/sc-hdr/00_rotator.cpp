@@ -1,6 +1,8 @@
 #include "00_rotator.h"
 
-#include "OwnObject.h"
+#include "Application.h"
+#include "Object.h"
+#include "ScriptObject.h"
 #include "Trace.h"
 
 #include <OgreSceneNode.h>
@@ -23,7 +25,7 @@ void sc_00_rotator::ON_CREATE()
     const int readPhases = getObjParamI(own, "phases");
     phases = readPhases >= 1 ? readPhases : 1;
 
-    timer = OwnObject::startFrameTimer(own);
+    timer = ScriptObject::startFrameTimer(own);
 
     if (getConfigI("load_from_save") != 0)
         state = getMyParamI("state");
@@ -33,7 +35,7 @@ void sc_00_rotator::ON_CREATE()
         setMyParamI("state", state);
     }
 
-    CObject* turned = OwnObject::of(anim_obj);
+    CObject* turned = ScriptObject::of(anim_obj);
     if (turned && turned->getNode())
         orient = turned->getNode()->getOrientation();
 
@@ -62,7 +64,7 @@ void sc_00_rotator::ON_NOTIFY(int code, OBJECT_HANDLE who)
 void sc_00_rotator::ON_TIME(int /*id*/)
 {
     TQ_TRACE(" ON_TIME(int id)");
-    const float dt = OwnObject::frameSeconds();
+    const float dt = ScriptObject::frameSeconds();
     if (state != 0)
     {
         speed += dt * acc;
@@ -93,7 +95,7 @@ void sc_00_rotator::ON_TIME(int /*id*/)
         }
     }
 
-    CObject* turned = OwnObject::of(anim_obj);
+    CObject* turned = ScriptObject::of(anim_obj);
     if (turned && turned->getNode())
         turned->getNode()->setOrientation(orient *
                                           eulerDegToQuat(axis[0] * angle, axis[1] * angle, axis[2] * angle));
@@ -122,10 +124,10 @@ void sc_00_rotator::ON_TIME(int /*id*/)
 
 int sc_00_rotator::getMyParamI(const String& prm)
 {
-    return getVarI(OwnObject::varName(getOwner(), prm));
+    return getVarI(ScriptObject::varName(getOwner(), prm));
 }
 
 void sc_00_rotator::setMyParamI(const String& prm, int val)
 {
-    setVarI(OwnObject::varName(getOwner(), prm), val);
+    setVarI(ScriptObject::varName(getOwner(), prm), val);
 }

@@ -1,6 +1,7 @@
 #include "00_shiver.h"
 
-#include "OwnObject.h"
+#include "Application.h"
+#include "ScriptObject.h"
 #include "Trace.h"
 
 #include <cmath>
@@ -33,7 +34,7 @@ void sc_00_shiver::ON_NOTIFY(int code)
 void sc_00_shiver::ON_TIME()
 {
     TQ_TRACE(" ON_TIME()");
-    phase += OwnObject::frameSeconds() * freq;
+    phase += ScriptObject::frameSeconds() * freq;
     if (phase > 6.28319f)
         phase = 0.0f;
     setPosition(object, rest + vec3(ampl[0], ampl[1], ampl[2]) * std::sin(phase));
@@ -42,15 +43,15 @@ void sc_00_shiver::ON_TIME()
 void sc_00_shiver::getPlayStop()
 {
     TQ_TRACE(" getPlayStop()");
-    const bool play = getVarI(OwnObject::varName(getOwner(), "play")) != 0;
+    const bool play = getVarI(ScriptObject::varName(getOwner(), "play")) != 0;
     // A second frame timer would step the shaking twice a frame and could no
     // longer be stopped: one runs at most.  Without the object there is
     // nothing to shake.
     if (play && timer == 0 && object != 0)
-        timer = OwnObject::startFrameTimer(getOwner());
+        timer = ScriptObject::startFrameTimer(getOwner());
     else if (!play)
     {
-        OwnObject::stopTimer(getOwner(), timer);
+        ScriptObject::stopTimer(getOwner(), timer);
         timer = 0;
     }
 }
@@ -58,7 +59,7 @@ void sc_00_shiver::getPlayStop()
 void sc_00_shiver::setPlayStop(int i)
 {
     TQ_TRACE(" setPlayStop(int i)");
-    setVarI(OwnObject::varName(getOwner(), "play"), i);
+    setVarI(ScriptObject::varName(getOwner(), "play"), i);
     getPlayStop();
     if (sound != 0)
         sendNotifyByName("00_movies", sound, 0);

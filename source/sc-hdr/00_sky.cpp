@@ -1,6 +1,8 @@
 #include "00_sky.h"
 
-#include "OwnObject.h"
+#include "Application.h"
+#include "Object.h"
+#include "ScriptObject.h"
 #include "Trace.h"
 
 #include <OgreEntity.h>
@@ -30,13 +32,13 @@ void sc_00_sky::startFrameTimer()
     // Every further code would add a timer and step the lightning once more
     // per frame: one runs at most.
     if (timer == 0)
-        timer = OwnObject::startFrameTimer(getOwner());
+        timer = ScriptObject::startFrameTimer(getOwner());
 }
 
 void sc_00_sky::ON_TIME()
 {
     TQ_TRACE(" ON_TIME()");
-    CObject* own = OwnObject::of(getOwner());
+    CObject* own = ScriptObject::of(getOwner());
     Ogre::Entity* entity = own ? own->getEntity() : nullptr;
     if (!entity || !entity->isVisible())
         return;
@@ -45,11 +47,11 @@ void sc_00_sky::ON_TIME()
     if (now > flashEnd)
     {
         --burst;
-        flashDuration = static_cast<float>(200 + OwnObject::random(100));
+        flashDuration = static_cast<float>(200 + ScriptObject::random(100));
         pause = 0;
         if (burst <= 0)
         {
-            burst = 2 + OwnObject::random(2);
+            burst = 2 + ScriptObject::random(2);
             thunder = 1;
             pause = 10000;
         }
@@ -61,14 +63,14 @@ void sc_00_sky::ON_TIME()
     {
         if (thunder != 0)
         {
-            sendNotifyByName("00_movies", 1001 + OwnObject::random(3), 0);
+            sendNotifyByName("00_movies", 1001 + ScriptObject::random(3), 0);
             thunder = 0;
         }
         const float x = (flashEnd - now) / flashDuration;
         brightness = 0.5f + 0.5f * 4.0f * x * (1.0f - x);
     }
     else if (brightness > 0.0f)
-        brightness -= OwnObject::frameSeconds();
+        brightness -= ScriptObject::frameSeconds();
 
     for (const char* material : kSkyMaterials)
         materialBlendColour(material, 1, 0, brightness, brightness, brightness, 1);

@@ -1,7 +1,9 @@
 #include "00_super_effect.h"
 
 #include "Log.h"
-#include "OwnObject.h"
+#include "Application.h"
+#include "Object.h"
+#include "ScriptObject.h"
 #include "Trace.h"
 
 #include <OgreAnimationState.h>
@@ -44,14 +46,14 @@ void sc_00_super_effect::ON_TIME(int id)
     if (id == timer_delay)
     {
         timer_delay = -1;
-        timer_glow_in = OwnObject::startFrameTimer(own);
+        timer_glow_in = ScriptObject::startFrameTimer(own);
     }
     else if (id == timer_glow_in)
     {
-        setGlow(glow + 0.3f * OwnObject::frameSeconds());
+        setGlow(glow + 0.3f * ScriptObject::frameSeconds());
         if (glow > 1.0f)
         {
-            timer_frames = OwnObject::startTimer(own, 50, -1);
+            timer_frames = ScriptObject::startTimer(own, 50, -1);
             kill(timer_glow_in);
         }
     }
@@ -69,12 +71,12 @@ void sc_00_super_effect::ON_TIME(int id)
         {
             kill(timer_frames);
             setVisible(billboard, false);
-            timer_glow_out = OwnObject::startFrameTimer(own);
+            timer_glow_out = ScriptObject::startFrameTimer(own);
         }
     }
     else if (id == timer_glow_out)
     {
-        setGlow(glow - OwnObject::frameSeconds());
+        setGlow(glow - ScriptObject::frameSeconds());
         if (glow < 0.0f)
         {
             kill(timer_glow_out);
@@ -126,7 +128,7 @@ void sc_00_super_effect::start()
     frame = 0;
     for (OBJECT_HANDLE obj : anim_obj)
         setVisible(obj, true);
-    timer_delay = OwnObject::startTimer(getOwner(), 1200, 1);
+    timer_delay = ScriptObject::startTimer(getOwner(), 1200, 1);
     materialSetColour("pe/mummy", 0.0f, 0.0f, 0.0f, 1);
     glow = 0.0f;
 }
@@ -141,7 +143,7 @@ void sc_00_super_effect::stop()
     for (OBJECT_HANDLE obj : anim_obj)
     {
         Log::print("\nstopping ani");
-        CObject* object = OwnObject::of(obj);
+        CObject* object = ScriptObject::of(obj);
         if (object && object->mAnimState)
         {
             object->mAnimState->setEnabled(false);
@@ -159,7 +161,7 @@ void sc_00_super_effect::add(vec3& a, const vec3& b)
 void sc_00_super_effect::kill(int& id)
 {
     if (id > 0)
-        OwnObject::stopTimer(getOwner(), id);
+        ScriptObject::stopTimer(getOwner(), id);
     id = -1;
 }
 

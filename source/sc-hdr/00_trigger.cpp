@@ -1,6 +1,6 @@
 #include "00_trigger.h"
 
-#include "HotSpot.h"
+#include "ScriptObject.h"
 #include "Trace.h"
 
 void sc_00_trigger::ON_CREATE()
@@ -9,7 +9,7 @@ void sc_00_trigger::ON_CREATE()
     mOpen = 0;
     mAnimOpenMsg = getObjParamI(mOwner, "anim_open_msg");
     mAnimCloseMsg = getObjParamI(mOwner, "anim_close_msg");
-    mAnimScript = HotSpot::handleFromParam(mOwner, "anim_script");
+    mAnimScript = ScriptObject::handleFromParam(mOwner, "anim_script");
     mHint = getObjParamI(mOwner, "hint");
 }
 

@@ -1,7 +1,9 @@
 #include "rttview.h"
 
 #include "Log.h"
-#include "OwnObject.h"
+#include "Application.h"
+#include "Object.h"
+#include "ScriptObject.h"
 #include "Trace.h"
 
 #include <OgreAnimationState.h>
@@ -115,7 +117,7 @@ void sc_rttview::stopRTTViewCamAnimation(RTTView& rtt_view)
     if (rtt_view.animated_node == 0)
         return;
     Log::print("\nstopping ani");
-    CObject* animated = OwnObject::of(rtt_view.animated_node);
+    CObject* animated = ScriptObject::of(rtt_view.animated_node);
     if (animated && animated->mAnimState)
     {
         animated->mAnimState->setEnabled(false);
@@ -138,14 +140,14 @@ void sc_rttview::startRTTViewFadeOut(RTTView& rtt_view)
 {
     TQ_TRACE(" startRTTViewFadeOut(RTTView& rtt_view)");
     setRTTViewPlaneAlpha(rtt_view, 0.0f);
-    OwnObject::stopTimer(getOwner(), rtt_view.fade_timer);
-    rtt_view.fade_timer = OwnObject::startFrameTimer(getOwner());
+    ScriptObject::stopTimer(getOwner(), rtt_view.fade_timer);
+    rtt_view.fade_timer = ScriptObject::startFrameTimer(getOwner());
 }
 
 void sc_rttview::processRTTViewFadeOut(RTTView& rtt_view)
 {
     TQ_TRACE(" processRTTViewFadeOut(RTTView& rtt_view)");
-    const float a = rtt_view.alpha + 0.5f * OwnObject::frameSeconds();
+    const float a = rtt_view.alpha + 0.5f * ScriptObject::frameSeconds();
     if (a <= 1.0f)
         setRTTViewPlaneAlpha(rtt_view, a);
     else
@@ -158,7 +160,7 @@ void sc_rttview::stopRTTViewFadeOut(RTTView& rtt_view)
     setRTTViewPlaneAlpha(rtt_view, 1.0f);
     if (rtt_view.fade_timer != 0)
     {
-        OwnObject::stopTimer(getOwner(), rtt_view.fade_timer);
+        ScriptObject::stopTimer(getOwner(), rtt_view.fade_timer);
         rtt_view.fade_timer = 0;
     }
 }
