@@ -145,11 +145,8 @@ void sc_00_click_task::ON_SETFOCUS()
     TQ_TRACE(" ON_SETFOCUS()");
     if (!condsCheck())
         return;
-    if (getVarI("az_sparkle") != 0)
-        setCursorMode(3);
     mHint = getObjParamI(mOwner, "hint");
-    if (mHint != 0)
-        sendNotifyByName("00_hint", mHint, mOwner);
+    ScriptObject::hotSpotHovered(mOwner, mHint);
 }
 
 void sc_00_click_task::ON_KILLFOCUS()
@@ -157,7 +154,5 @@ void sc_00_click_task::ON_KILLFOCUS()
     TQ_TRACE(" ON_KILLFOCUS()");
     if (!condsCheck())
         return;
-    setCursorMode(1);
-    if (mHint != 0)
-        sendNotifyByName("00_hint", 100, mOwner);
+    ScriptObject::hotSpotLeft(mOwner, mHint);
 }

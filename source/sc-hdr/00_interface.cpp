@@ -110,10 +110,8 @@ int sc_00_interface::menuAddBorder(int mid, const char* overl, const char* name,
     return index;
 }
 
-int sc_00_interface::menuAddItem(int border, int mid, const char* name, float x, float y, float sx, float sy, int mg)
+int sc_00_interface::newItem(int border, int mid, const char* name, int kind)
 {
-    TQ_TRACE(" menuAddItem(int border, int mid, char *name, float x, float y, float sx, float sy, int mg)");
-    (void)mg;
     MENU& menu = mMenus[mid];
     if (menu.itemCount >= kMaxItems || border < 0 || border >= menu.borderCount)
     {
@@ -127,7 +125,19 @@ int sc_00_interface::menuAddItem(int border, int mid, const char* name, float x,
     item.mid = mid;
     item.border = border;
     item.name = name ? name : "";
-    item.kind = 0;
+    item.kind = kind;
+    return index;
+}
+
+int sc_00_interface::menuAddItem(int border, int mid, const char* name, float x, float y, float sx, float sy, int mg)
+{
+    TQ_TRACE(" menuAddItem(int border, int mid, char *name, float x, float y, float sx, float sy, int mg)");
+    (void)mg;
+    const int index = newItem(border, mid, name, 0);
+    if (index < 0)
+        return -1;
+    MENU& menu = mMenus[mid];
+    ITEM& item = menu.items[index];
     item.width = sx;
     item.height = sy;
     const BORDER& b = menu.borders[border];
@@ -160,20 +170,11 @@ int sc_00_interface::menuAddSelectLine(int border, int mid, const char* name, co
 int sc_00_interface::menuAddTextArea(int border, int mid, const char* name, int caption, int disabled)
 {
     TQ_TRACE(" menuAddTextArea(int border, int mid, const char *name, int caption, int disabled)");
-    MENU& menu = mMenus[mid];
-    if (menu.itemCount >= kMaxItems || border < 0 || border >= menu.borderCount)
-    {
-        Log::print("\nERROR: menu %d has no room for item [%s]", mid, name ? name : "");
+    const int index = newItem(border, mid, name, 1);
+    if (index < 0)
         return -1;
-    }
-    const int index = menu.itemCount++;
+    MENU& menu = mMenus[mid];
     ITEM& item = menu.items[index];
-    item = ITEM();
-    item.index = index;
-    item.mid = mid;
-    item.border = border;
-    item.name = name ? name : "";
-    item.kind = 1;
     item.disabled = disabled;
     item.caption = caption;
     copyColour(item.normalTop, kNormalColour);

@@ -137,6 +137,9 @@ public:
 
     // -- builders (return the new index, -1 when the menu is full) -------------
     int menuAddBorder(int mid, const char* overl, const char* name, float px, float py, float dx, float dy);
+    /// The next free item of border's menu, cleared, with its name and kind
+    /// (0 picture, 1 text); -1 with a log line when the menu is full.
+    int newItem(int border, int mid, const char* name, int kind);
     int menuAddItem(int border, int mid, const char* name, float x, float y, float sx, float sy, int mg = 0);
     int menuAddSelectLine(int border, int mid, const char* name, const char* mat);
     int menuAddTextArea(int border, int mid, const char* name, int caption, int disabled = 0);

@@ -386,10 +386,7 @@ void sc_00_move_side_zone::ON_SETFOCUS()
     TQ_TRACE(" ON_SETFOCUS()");
     if (!ScriptObject::cameraMatches(cur_cam))
         return;
-    if (getVarI("az_sparkle") != 0)
-        setCursorMode(3);
-    if (hint != 0)
-        sendNotifyByName("00_hint", hint, mOwner);
+    ScriptObject::hotSpotHovered(mOwner, hint);
 }
 
 void sc_00_move_side_zone::ON_KILLFOCUS()
@@ -397,7 +394,5 @@ void sc_00_move_side_zone::ON_KILLFOCUS()
     TQ_TRACE(" ON_KILLFOCUS()");
     if (!ScriptObject::cameraMatches(cur_cam))
         return;
-    setCursorMode(1);
-    if (hint != 0)
-        sendNotifyByName("00_hint", 100, mOwner);
+    ScriptObject::hotSpotLeft(mOwner, hint);
 }

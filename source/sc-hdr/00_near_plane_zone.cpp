@@ -232,10 +232,7 @@ void sc_00_near_plane_zone::ON_SETFOCUS()
     TQ_TRACE(" ON_SETFOCUS()");
     if (!ScriptObject::cameraMatches(cur_cam))
         return;
-    if (getVarI("az_sparkle") != 0)
-        setCursorMode(3);
-    if (hint != 0)
-        sendNotifyByName("00_hint", hint, mOwner);
+    ScriptObject::hotSpotHovered(mOwner, hint);
 }
 
 void sc_00_near_plane_zone::ON_KILLFOCUS()
@@ -243,9 +240,7 @@ void sc_00_near_plane_zone::ON_KILLFOCUS()
     TQ_TRACE(" ON_KILLFOCUS()");
     if (!ScriptObject::cameraMatches(cur_cam))
         return;
-    setCursorMode(1);
-    if (hint != 0)
-        sendNotifyByName("00_hint", 100, mOwner);
+    ScriptObject::hotSpotLeft(mOwner, hint);
 }
 
 void sc_00_near_plane_zone::ON_LBUTTONUP()

@@ -82,6 +82,21 @@ bool cameraMatches(int curCam)
     return curCam == 0 || curCam == CVirtualScript::getVarI("cur_cam");
 }
 
+void hotSpotHovered(OBJECT_HANDLE owner, int hint)
+{
+    if (CVirtualScript::getVarI("az_sparkle") != 0)
+        CVirtualScript::setCursorMode(3);
+    if (hint != 0)
+        CVirtualScript::sendNotifyByName("00_hint", hint, owner);
+}
+
+void hotSpotLeft(OBJECT_HANDLE owner, int hint)
+{
+    CVirtualScript::setCursorMode(1);
+    if (hint != 0)
+        CVirtualScript::sendNotifyByName("00_hint", 100, owner);
+}
+
 bool leftButtonDown()
 {
     return gApp.mInput && gApp.mInput->mLeftDown;

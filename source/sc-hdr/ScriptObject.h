@@ -48,6 +48,12 @@ OBJECT_HANDLE handleFromParam(OBJECT_HANDLE owner, const String& key);
 /// True when the camera condition is 0 or equals the game variable
 /// "cur_cam".
 bool cameraMatches(int curCam);
+/// The cursor came onto a hot spot: the highlighted cursor while the
+/// hot-spot sparkle is on ("az_sparkle"), and the hot spot's hint text
+/// (none for hint 0).
+void hotSpotHovered(OBJECT_HANDLE owner, int hint);
+/// The cursor left the hot spot: the plain cursor, and the hint hidden.
+void hotSpotLeft(OBJECT_HANDLE owner, int hint);
 /// Whether the left mouse button is held (false without an input layer).
 bool leftButtonDown();
 /// A random number from 0 to n - 1 (n > 0) from the script API's source.
