@@ -10,6 +10,7 @@
 #include "Log.h"
 #include "Object.h"
 #include "TestSupport.h"
+#include "WindowedGame.h"
 #include "XDriver.h"
 #include "platform/Platform.h"
 
@@ -67,14 +68,14 @@ void bindListener(CObject* object, const std::string& label)
     object->mScript = listener;
 }
 
-class RealInput : public ::testing::Test
+class RealInput : public tq::WindowedGame
 {
 protected:
     void SetUp() override
     {
-        if (!tq::hasDisplay())
-            GTEST_SKIP() << "no X display";
-        ASSERT_EQ(chdir(TQ_GAME_DIR), 0);
+        WindowedGame::SetUp();
+        if (IsSkipped() || HasFatalFailure())
+            return;
         Platform::deleteFile("game.env");
         received().clear();
         Listener::points().clear();
@@ -82,14 +83,7 @@ protected:
     void TearDown() override
     {
         Platform::deleteFile("game.env");
-        // Shut down while the plug-ins' statics still stand.
-        delete gApp.mInput;
-        gApp.mInput = nullptr;
-        if (gApp.mRoot)
-        {
-            gApp.reattachObjectNodes();
-            gApp.teardown();
-        }
+        WindowedGame::TearDown();
     }
 
     void start(const std::string& switches)
@@ -100,29 +94,6 @@ protected:
         gApp.mWindow->getCustomAttribute("WINDOW", &mWindow);
         pump(10);
     }
-    void pump(int frames)
-    {
-        for (int i = 0; i < frames; ++i)
-        {
-            gApp.mRoot->renderOneFrame();
-            tq::pause(5);
-        }
-    }
-    /// Window pixel at which a world point shows.
-    void pixelOf(const Ogre::Vector3& world, int& x, int& y)
-    {
-        Ogre::Camera* camera = gApp.mCamera;
-        const Ogre::Vector3 p = camera->getProjectionMatrix() * (camera->getViewMatrix() * world);
-        x = static_cast<int>((p.x * 0.5f + 0.5f) * gApp.mWindow->getWidth());
-        y = static_cast<int>((0.5f - p.y * 0.5f) * gApp.mWindow->getHeight());
-    }
-    bool xdo(const std::string& args) { return tq::shell("xdotool " + args); }
-    void moveTo(int x, int y)
-    {
-        ASSERT_TRUE(xdo("mousemove --window " + std::to_string(mWindow) + " " + std::to_string(x) + " " +
-                        std::to_string(y)));
-        pump(8);
-    }
     std::vector<std::string> callsOf(const std::string& label)
     {
         std::vector<std::string> result;
@@ -131,9 +102,6 @@ protected:
                 result.push_back(call.substr(label.size() + 1));
         return result;
     }
-
-    tq::TempDir mDir;
-    unsigned long mWindow = 0;
 };
 
 TEST_F(RealInput, ClickReachesTheBallAndTheRecordingReplaysTheSameMessages)

@@ -4,56 +4,23 @@
 // ball, whose script gets the button messages once the in-game interface
 // has handed the player the mouse.
 // ctest: serial
+#include "00_interface.h"
 #include "Application.h"
-#include "Input.h"
 #include "Log.h"
 #include "Object.h"
-#include "TestSupport.h"
-#include "XDriver.h"
-#include "00_interface.h"
+#include "WindowedGame.h"
 
-#include <OgreCamera.h>
-#include <OgreRenderWindow.h>
-#include <OgreRoot.h>
 #include <OgreSceneNode.h>
 #include <Overlay/OgreOverlayElement.h>
 #include <Overlay/OgreOverlayManager.h>
 
-#include <gtest/gtest.h>
-
 #include <functional>
-#include <unistd.h>
 
 namespace
 {
-class NewGame : public ::testing::Test
+class NewGame : public tq::WindowedGame
 {
 protected:
-    void SetUp() override
-    {
-        if (!tq::hasDisplay())
-            GTEST_SKIP() << "no X display";
-        ASSERT_EQ(chdir(TQ_GAME_DIR), 0);
-    }
-    void TearDown() override
-    {
-        delete gApp.mInput;
-        gApp.mInput = nullptr;
-        if (gApp.mRoot)
-        {
-            gApp.reattachObjectNodes();
-            gApp.teardown();
-        }
-    }
-
-    void pump(int frames)
-    {
-        for (int i = 0; i < frames && !gApp.mQuit; ++i)
-        {
-            gApp.mRoot->renderOneFrame();
-            tq::pause(5);
-        }
-    }
     /// Frames until done() holds; false after about limit frames.
     bool pumpUntil(const std::function<bool()>& done, int limit = 3000)
     {
@@ -67,14 +34,11 @@ protected:
     }
     bool logged(const std::string& text) { return Log::captured().find(text) != std::string::npos; }
 
-    bool xdo(const std::string& args) { return tq::shell("xdotool " + args + " >/dev/null 2>&1"); }
     /// Moves onto the window pixel and clicks, holding the button a few
     /// frames as a person would.
     void clickAt(int x, int y)
     {
-        ASSERT_TRUE(xdo("mousemove --window " + std::to_string(mWindow) + " " + std::to_string(x) + " " +
-                        std::to_string(y)));
-        pump(6);
+        ASSERT_NO_FATAL_FAILURE(moveTo(x, y));
         ASSERT_TRUE(xdo("mousedown 1"));
         pump(6);
         ASSERT_TRUE(xdo("mouseup 1"));
@@ -106,17 +70,6 @@ protected:
         ASSERT_NO_FATAL_FAILURE(waitForElement(name, x, y));
         clickAt(x, y);
     }
-    /// Window pixel at which a world point shows.
-    void pixelOf(const Ogre::Vector3& world, int& x, int& y)
-    {
-        Ogre::Camera* camera = gApp.mCamera;
-        const Ogre::Vector3 p = camera->getProjectionMatrix() * (camera->getViewMatrix() * world);
-        x = static_cast<int>((p.x * 0.5f + 0.5f) * gApp.mWindow->getWidth());
-        y = static_cast<int>((0.5f - p.y * 0.5f) * gApp.mWindow->getHeight());
-    }
-
-    tq::TempDir mDir;
-    unsigned long mWindow = 0;
 };
 
 TEST_F(NewGame, ThePlayerClicksInTheDemoRoomAfterStartingANewGame)
