@@ -100,10 +100,7 @@ void sc_00_ginterface::ON_NOTIFY(int param, OBJECT_HANDLE who)
     // The answer of a modal exchange ends the hold.
     if (param >= holdMessage && param < holdMessage + holdAnswerCount && who == holdObject)
     {
-        if (playMode == 2)
-            sendNotifyByName("00_minigame_starter", 1500, 0);
-        if (nearPlaneMini != 0)
-            sendNotify(nearPlaneMini, 0, 1500);
+        readAnswer(holdMessage, param - holdMessage);
         activateGinterface();
     }
 }
@@ -156,6 +153,43 @@ void sc_00_ginterface::activateGinterface()
     holdMessage = 0;
     holdObject = -1;
     setCursorMode(0);
+}
+
+void sc_00_ginterface::readAnswer(int param, int answer)
+{
+    TQ_TRACE(" readAnswer(int param, int answer)");
+    // A mini-game or a close-up game paused behind the exchange goes on.
+    if (playMode == 2)
+        sendNotifyByName("00_minigame_starter", 1500, 0);
+    if (nearPlaneMini != 0)
+        sendNotify(nearPlaneMini, 0, 1500);
+    switch (param)
+    {
+    case 90: // the box that offers to skip the mini-game
+        if (answer == 1)
+        {
+            sendNotifyByName("00_minigame_starter", 1201, getOwner());
+            playMode = 5;
+        }
+        sendNotifyByName("00_minigame_starter", 1500, getOwner());
+        break;
+    case 99: // the in-game menu was closed
+        setCursorMode(0);
+        sendNotifyByName("00_pauser", 2, 0);
+        break;
+    case 101: // the journal was closed
+        sendNotifyByName("00_pauser", 2, 0);
+        break;
+    default:
+        break;
+    }
+}
+
+void sc_00_ginterface::openJournal(int msg)
+{
+    TQ_TRACE(" openJournal(int msg)");
+    deactivateWhile(handleOf("journal"), msg, 1);
+    setCursorMode(-1);
 }
 
 void sc_00_ginterface::initGamePlay()

@@ -144,6 +144,11 @@ public:
     void deactivateWhile(OBJECT_HANDLE o, int msg, int an = 1);
     /// Ends a hold and gives the interface back to the player.
     void activateGinterface();
+    /// Acts on the answer to the hold that sent param: answer is the reply's
+    /// offset from param.
+    void readAnswer(int param, int answer);
+    /// Opens the journal with msg and holds the interface until it answers.
+    void openJournal(int msg);
     /// Shows the interface overlays and builds the location's play plan.
     void initGamePlay();
     /// Starts play: every thread in index order.

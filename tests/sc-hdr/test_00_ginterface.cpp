@@ -103,6 +103,47 @@ TEST_F(GInterface, ACloseUpHoldsTheInterfaceUntilItsZoneAnswers)
     EXPECT_EQ(gi->nearPlaneObj, 0);
 }
 
+TEST_F(GInterface, AnswersToModalExchangesResumeWhatWaitedBehindThem)
+{
+    spies({"00_loader", "00_hint", "interface", "journal", "00_minigame_starter", "00_pauser"});
+    GI* gi = start();
+    notify(555);
+    struct Case
+    {
+        const char* label;
+        const char* asked; ///< who is held for
+        int param, answers, reply, playMode;
+        Told starter, pauser;
+        int playModeAfter;
+    };
+    const Case cases[] = {
+        {"skip box, yes", "interface", 90, 2, 91, 1,
+         {"1201 from 00_game_interface", "1500 from 00_game_interface"}, {}, 5},
+        {"skip box, no", "interface", 90, 2, 90, 1, {"1500 from 00_game_interface"}, {}, 1},
+        {"in a mini-game", "interface", 15000, 1, 15000, 2, {"1500"}, {}, 2},
+        {"in-game menu closed", "interface", 99, 1, 99, 1, {}, {"2"}, 1},
+        {"journal closed", "journal", 101, 1, 101, 1, {}, {"2"}, 1},
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.label);
+        gi->playMode = c.playMode;
+        if (c.param == 101)
+            gi->openJournal(101);
+        else
+            gi->deactivateWhile(h(spy(c.asked)), c.param, c.answers);
+        engine.frames(2);
+        EXPECT_EQ(told(c.asked), (Told{std::to_string(c.param) + " from 00_game_interface"}));
+        watchCursor();
+        notify(c.reply, spy(c.asked));
+        EXPECT_EQ(told("00_minigame_starter"), c.starter);
+        EXPECT_EQ(told("00_pauser"), c.pauser);
+        EXPECT_EQ(gi->playMode, c.playModeAfter);
+        EXPECT_EQ(gi->holdObject, -1);
+        EXPECT_EQ(cursor(), "on");
+    }
+}
+
 TEST_F(GInterface, HintCodesAddToTheHintCount)
 {
     start();
