@@ -33,11 +33,14 @@ build() {
 }
 
 # Runs a command on the present X display, or on a private Xvfb when none.
+# -noreset: by default the server resets when its last client leaves, and a
+# client that connects during the reset is refused (ECONNRESET); between
+# tests that happens often enough to fail one now and then.
 with_display() {
   if [ -n "${DISPLAY:-}" ]; then
     "$@"
   else
-    xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" "$@"
+    xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp -noreset" "$@"
   fi
 }
 
