@@ -20,6 +20,7 @@
 #include <OgreSceneManager.h>
 #include <OgreSceneNode.h>
 #include <OgreAnimation.h>
+#include "OverlaySetup.h"
 #include <Overlay/OgreOverlaySystem.h>
 
 #include <clocale>
@@ -88,7 +89,7 @@ bool CApplication::setup()
     mLogManager = createLogManager(mLog);
     mRoot = new Ogre::Root("plugins.cfg", "game.cfg", "");
     // Before the resource groups are read, so that overlay scripts parse.
-    mOverlaySystem = new Ogre::OverlaySystem();
+    mOverlaySystem = createOverlaySystem();
 
     mArchiveFactory = createDataArchiveFactory();
     if (mArchiveFactory)

@@ -11,6 +11,8 @@
 #include <OgreBone.h>
 #include <OgreSkeletonInstance.h>
 #include <OgreSkeletonManager.h>
+#include <OgreMesh.h>
+#include <OgreSubMesh.h>
 
 #include <gtest/gtest.h>
 
@@ -372,3 +374,17 @@ TEST_F(Animatable, StartOnAnEmptyListOnlyLogsAndStopRestsEveryLayer)
     }
 }
 } // namespace
+
+TEST_F(Animatable, SkinningLeavesTheCharactersColoursAlone)
+{
+    // Software skinning writes positions and normals into fresh copies of
+    // their buffers; colours kept in those buffers would be garbage.
+    const Ogre::VertexDeclaration* declaration =
+        guy->mEntity->getMesh()->getSubMesh(0)->vertexData->vertexDeclaration;
+    const Ogre::VertexElement* position = declaration->findElementBySemantic(Ogre::VES_POSITION);
+    const Ogre::VertexElement* normal = declaration->findElementBySemantic(Ogre::VES_NORMAL);
+    const Ogre::VertexElement* colour = declaration->findElementBySemantic(Ogre::VES_DIFFUSE);
+    ASSERT_TRUE(position && normal && colour);
+    EXPECT_NE(colour->getSource(), position->getSource());
+    EXPECT_NE(colour->getSource(), normal->getSource());
+}

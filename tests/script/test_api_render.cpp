@@ -5,6 +5,7 @@
 #include "Application.h"
 #include "LoadProgress.h"
 #include "Object.h"
+#include "OverlaySetup.h"
 #include "Log.h"
 #include "TestSupport.h"
 #include "VirtualScript.h"
@@ -33,6 +34,9 @@
 #include <Overlay/OgreOverlaySystem.h>
 #include <Overlay/OgrePanelOverlayElement.h>
 #include <Overlay/OgreTextAreaOverlayElement.h>
+#include <OgreScriptCompiler.h>
+
+#include <algorithm>
 
 #include <gtest/gtest.h>
 
@@ -75,7 +79,7 @@ protected:
         gApp.mRoot->loadPlugin(plugins + "/Codec_STBI");
         gApp.mRoot->setRenderSystem(gApp.mRoot->getAvailableRenderers().front());
         gApp.mRoot->initialise(false);
-        gApp.mOverlaySystem = new Ogre::OverlaySystem();
+        gApp.mOverlaySystem = createOverlaySystem();
         gApp.mWindow = gApp.mRoot->createRenderWindow("api", kWidth, kHeight, false);
         Ogre::ResourceGroupManager& groups = Ogre::ResourceGroupManager::getSingleton();
         groups.addResourceLocation("/usr/share/fonts/truetype/dejavu", "FileSystem", "General");
@@ -493,4 +497,46 @@ TEST_F(ApiRender, WindowModeKeepsTheSavedSizeAndReactivatesEveryObject)
             activated.insert(msg.target);
     EXPECT_EQ(activated, (std::set<CObject*>{a.get(), b.get()}));
     gApp.mMessages.clear();
+}
+TEST_F(ApiRender, TextAreasFromTemplatesKeepTheirSpaces)
+{
+    // A template that sets no space width, as most of the game's do.
+    const std::string scripts =
+        "font spaced\n{\n\ttype truetype\n\tsource DejaVuSans.ttf\n\tsize 32\n\tresolution 96\n"
+        "\tcode_points 32-126\n}\n"
+        "overlay Spaced\n{\n\toverlay_element SpacedFrame Panel\n\t{\n\t\tmetrics_mode relative\n"
+        "\t\twidth 1\n\t\theight 1\n\t\ttransparent true\n\t}\n}\n"
+        "template element TextArea(SpacedText)\n{\n\tmetrics_mode relative\n\tfont_name spaced\n"
+        "\tchar_height 0.1\n\tcolour 1 1 1\n}\n";
+    Ogre::DataStreamPtr stream(new Ogre::MemoryDataStream("spaced.overlay", const_cast<char*>(scripts.data()),
+                                                          scripts.size(), false, true));
+    Ogre::ScriptCompilerManager::getSingleton().parseScript(stream, "General");
+    const Ogre::Vector2 at(0.05f, 0.4f), size(0.9f, 0.2f);
+    CVirtualScript::overlayCreateFromTemplate("Spaced", "SpacedText", "SpacedFrame", "line", &at, &size, 100,
+                                              "TextArea");
+    CVirtualScript::overlaySetVisible("Spaced", nullptr, nullptr, true);
+
+    // The columns from the first to the last lit one of a caption.
+    auto inkWidth = [](const char* caption) {
+        CVirtualScript::overlaySetCaptionText("Spaced", "SpacedFrame", "line", caption);
+        gApp.mRoot->renderOneFrame();
+        std::vector<unsigned char> rgb(kWidth * kHeight * 3);
+        Ogre::PixelBox box(kWidth, kHeight, 1, Ogre::PF_BYTE_RGB, rgb.data());
+        gApp.mWindow->copyContentsToMemory(box, box);
+        int first = kWidth, last = -1;
+        for (int y = 0; y < kHeight; ++y)
+            for (int x = 0; x < kWidth; ++x)
+                if (rgb[(y * kWidth + x) * 3] > 128)
+                {
+                    first = std::min(first, x);
+                    last = std::max(last, x);
+                }
+        return last - first + 1;
+    };
+    inkWidth("H"); // the font loads during the first frame that shows text
+    const int together = inkWidth("HH"), apart = inkWidth("H H"), wider = inkWidth("H  H");
+    ASSERT_GT(together, 0);
+    // A space is about as wide as a digit: a good part of an H, every time.
+    EXPECT_GT(apart - together, together / 4) << together << " " << apart;
+    EXPECT_NEAR(wider - apart, apart - together, 2) << together << " " << apart << " " << wider;
 }

@@ -254,6 +254,11 @@ Ogre::MeshPtr makeMesh(const Ogre::SkeletonPtr& skeleton)
     mo.end();
     Ogre::MeshPtr mesh = mo.convertToMesh("01_guy.mesh", kGroup);
     Ogre::SubMesh* sub = mesh->getSubMesh(0);
+    // Skinning rewrites positions and normals into a buffer of their own
+    // kind; colours that share their buffer would come out as garbage.
+    // Positions and normals get a buffer of their own, the colours another.
+    Ogre::VertexData* vertices = sub->vertexData;
+    vertices->reorganiseBuffers(vertices->vertexDeclaration->getAutoOrganisedDeclaration(true, false, false));
     // The mesh file keeps only the name; the material itself is a script of
     // the game's media ("01_guy.material").
     if (!Ogre::MaterialManager::getSingleton().resourceExists("01_guy", kGroup))
