@@ -24,8 +24,8 @@ struct ContentAction
     const char* object;
     const char* anim;
     const char* anim2;
-    int value; ///< the visibility flag or the notification code
-    float x, y, z, rZ;
+    int value = 0; ///< the visibility flag or the notification code
+    float x = 0.0f, y = 0.0f, z = 0.0f, rZ = 0.0f;
 };
 
 /// line -1: a step without line.  cut: room * 100 + camera, 0 none.

@@ -297,10 +297,9 @@ void CVirtualScript::dumpLights()
     const uint32_t mask = gApp.mViewport ? gApp.mViewport->getVisibilityMask() : kWholeSceneMask;
     Log::print("\n\nCurrent visible mask %d\nLights list:\nvisible\tflag\tis vis.\tlight name", static_cast<int>(mask));
     std::vector<Ogre::Light*> shown;
-    auto it = sceneMgr->getMovableObjectIterator("Light");
-    while (it.hasMoreElements())
+    for (const auto& entry : sceneMgr->getMovableObjects("Light"))
     {
-        Ogre::MovableObject* light = it.getNext();
+        Ogre::MovableObject* light = entry.second;
         const bool visible = light->getVisible() && (light->getVisibilityFlags() & mask) != 0;
         Log::print("\n%d\t%d\t%d\t%s", light->getVisible() ? 1 : 0, static_cast<int>(light->getVisibilityFlags()),
                    visible ? 1 : 0, light->getName().c_str());

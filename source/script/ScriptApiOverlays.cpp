@@ -17,7 +17,6 @@
 #include <OgreSceneManager.h>
 #include <OgreSceneNode.h>
 #include <Overlay/OgreFont.h>
-#include <Overlay/OgreFontManager.h>
 #include <Overlay/OgreOverlay.h>
 #include <Overlay/OgreOverlayContainer.h>
 #include <Overlay/OgreOverlayManager.h>
@@ -312,7 +311,7 @@ void CVirtualScript::overlayGetCaptionWidth(const char* o, const char* e, const 
     // The element has a font when its material can be made from it.
     Ogre::FontPtr font;
     if (text->getMaterial())
-        font = Ogre::FontManager::getSingleton().getByName(text->getFontName());
+        font = text->getFont();
     if (!font)
     {
         Log::print("\nWarning: overlayGetCaptionWidth() element [%s] has no font", e);
