@@ -842,7 +842,12 @@ void sc_00_interface::ON_NOTIFY(int param, OBJECT_HANDLE obj)
         setConfigI("game_state", 0);
         return;
     case 200:
-        startFromSurvey();
+        // The title answers the menu's request with 200 once it has been
+        // up for four seconds.  Where a menu already waits for the player
+        // (the name box of a first run, the survey box of a returning one)
+        // the survey box is not put over it.
+        if (!menuIsUp())
+            startFromSurvey();
         setCursorMode(-1);
         return;
     case 5000:

@@ -234,6 +234,8 @@ public:
     void showTip(int tip, OBJECT_HANDLE sender);
     void initSurvey();
     void startFromSurvey();
+    /// True while a menu is shown or fading in.
+    bool menuIsUp() const;
     /// The five-key chord, once per frame.
     void chordProcess();
 

@@ -157,6 +157,14 @@ void sc_00_interface::startFromSurvey()
     initSurvey();
 }
 
+bool sc_00_interface::menuIsUp() const
+{
+    for (const MENU& menu : mMenus)
+        if (menu.state == 1 || menu.state == 2)
+            return true;
+    return false;
+}
+
 // ---------------------------------------------------------------------------
 // The chord
 

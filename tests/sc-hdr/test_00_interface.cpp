@@ -920,6 +920,19 @@ TEST_F(Interface, TipsAnswerTheirSender)
     EXPECT_EQ(notes("tipper").size(), 1u);
 }
 
+TEST_F(Interface, TheTitlesAnswerBringsTheSurveyBoxOnlyWhereNoMenuWaits)
+{
+    // A first run: the name box waits for the player; the title's answer
+    // four seconds later leaves it alone.
+    boot({0, -1});
+    settle();
+    ASSERT_EQ(shown(), std::vector<int>{Menu::MENU_NAME});
+    engine->notify(object, 200);
+    settle();
+    EXPECT_EQ(shown(), std::vector<int>{Menu::MENU_NAME});
+    EXPECT_FALSE(gApp.mInput->cursorOn());
+}
+
 TEST_F(Interface, SurveyCreditsAndTheCursor)
 {
     boot({50, -1});
