@@ -15,6 +15,9 @@
 #include <ois/OISException.h>
 #include <ois/OISInputManager.h>
 
+#include <algorithm>
+#include <iterator>
+
 namespace
 {
 // OIS on X11 starts its absolute position at 0 while it takes the pointer to
@@ -113,6 +116,7 @@ CInput::~CInput()
 
 void CInput::capture()
 {
+    applyLateReleases();
     // While playing, the devices are still read so that the window system's
     // queue does not fill up; the listeners ignore what they bring.
     if (mKeyboard)
@@ -236,12 +240,14 @@ void CInput::handlePress(int id)
     if (button == BUTTON_RIGHT)
     {
         mRightDown = true;
+        notePress(kHeldRight);
         return;
     }
     // Every other button clicks like the left one.
     if (mCursorOn)
         Scene::sendMouseButton(true);
     mLeftDown = true;
+    notePress(kHeldLeft);
 }
 
 void CInput::handleRelease(int id)
@@ -251,14 +257,16 @@ void CInput::handleRelease(int id)
         button = id == BUTTON_LEFT ? BUTTON_RIGHT : BUTTON_LEFT;
     if (button == BUTTON_RIGHT)
     {
-        mRightDown = false;
+        if (releaseNow(kHeldRight))
+            mRightDown = false;
         return;
     }
     if (button == BUTTON_LEFT)
     {
         if (mCursorOn)
             Scene::sendMouseButton(false);
-        mLeftDown = false;
+        if (releaseNow(kHeldLeft))
+            mLeftDown = false;
         return;
     }
     // The middle and extra buttons pressed like the left one, so their
@@ -268,27 +276,64 @@ void CInput::handleRelease(int id)
     {
         if (mCursorOn)
             Scene::sendMouseButton(false);
-        mLeftDown = false;
+        if (releaseNow(kHeldLeft))
+            mLeftDown = false;
     }
     if (button == BUTTON_MIDDLE && gApp.mScreenshots && gApp.mWindow)
         gApp.mWindow->writeContentsToTimestampedFile("tolvane_quirn_", ".png");
 }
 
+void CInput::notePress(int index)
+{
+    mPressedThisFrame[index] = true;
+    mReleaseNextFrame[index] = false;
+}
+
+bool CInput::releaseNow(int index)
+{
+    if (!mPressedThisFrame[index])
+        return true;
+    mReleaseNextFrame[index] = true;
+    return false;
+}
+
+bool CInput::altHeld() const
+{
+    // Held on the keyboard now, not only shown as held for this frame.
+    return mKeyDown[KEY_LEFT_ALT] != 0 && !mReleaseNextFrame[KEY_LEFT_ALT];
+}
+
+void CInput::applyLateReleases()
+{
+    for (int i = 0; i < 256; ++i)
+        if (mReleaseNextFrame[i])
+            mKeyDown[i] = 0;
+    if (mReleaseNextFrame[kHeldLeft])
+        mLeftDown = false;
+    if (mReleaseNextFrame[kHeldRight])
+        mRightDown = false;
+    std::fill(std::begin(mPressedThisFrame), std::end(mPressedThisFrame), false);
+    std::fill(std::begin(mReleaseNextFrame), std::end(mReleaseNextFrame), false);
+}
+
 void CInput::handleKeyPressed(int key)
 {
     if (key >= 0 && key < 256)
+    {
         mKeyDown[key] = 1;
+        notePress(key);
+    }
     // Alt may be let go before F4; the chord counts when F4 went down with it.
     if (key == KEY_F4)
-        mAltF4 = mKeyDown[KEY_LEFT_ALT] != 0;
+        mAltF4 = altHeld();
 }
 
 void CInput::handleKeyReleased(int key)
 {
-    if (key >= 0 && key < 256)
+    if (key >= 0 && key < 256 && releaseNow(key))
         mKeyDown[key] = 0;
 
-    const bool altDown = mKeyDown[KEY_LEFT_ALT] != 0;
+    const bool altDown = altHeld();
     if (gApp.mWindow && gApp.mWindow->isFullScreen())
     {
         // The window manager gives the desktop its own mode back when a

@@ -43,6 +43,9 @@ public:
     /// Clicks and the wheel reach the game only while the cursor is on.
     void setCursor(bool on);
     bool cursorOn() const { return mCursorOn != 0; }
+    /// The left button is down on the mouse now; mLeftDown may still show a
+    /// button let go during this frame.
+    bool leftHeld() const { return mLeftDown && !mReleaseNextFrame[kHeldLeft]; }
 
     // -- OIS listeners: record the event, or ignore it while playing --------
     bool mouseMoved(const OIS::MouseEvent& event) override;
@@ -88,6 +91,25 @@ public:
 private:
     /// OIS's position with its fixed offset on X11 removed.
     OIS::MouseState corrected(const OIS::MouseState& state) const;
+
+    // Scripts read the held keys and buttons (mKeyDown, mLeftDown,
+    // mRightDown) once a frame.  A press and its release that arrive within
+    // one frame (a quick tap at a low frame rate) leave the key down for
+    // that frame; the release takes effect at the next capture.  Indexes:
+    // the 256 key codes, then the left and the right button.
+    static constexpr int kHeldLeft = 256;
+    static constexpr int kHeldRight = 257;
+    bool mPressedThisFrame[258] = {};
+    bool mReleaseNextFrame[258] = {};
+    /// Marks a press of a held-state index.
+    void notePress(int index);
+    /// True when the held flag of index may clear now; false when its press
+    /// came in this frame, and the release then waits for the next capture.
+    bool releaseNow(int index);
+    /// Clears the held flags whose release waited for this frame.
+    void applyLateReleases();
+    /// Alt is down on the keyboard (a late release does not count).
+    bool altHeld() const;
 
     /// F4 went down while left Alt was held.
     bool mAltF4 = false;

@@ -299,7 +299,7 @@ void Scene::sendMouseButton(bool down)
         Log::print("\nObject %s MSG_LBUTTONUP", name ? name : "");
         return;
     }
-    if (app.mInput && app.mInput->mLeftDown)
+    if (app.mInput && app.mInput->leftHeld())
         return;
     post(object, MSG_LBUTTONDOWN, &app.mHitPoint);
     Log::print("\nObject %s MSG_LBUTTONDOWN", name ? name : "");

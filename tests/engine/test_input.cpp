@@ -50,7 +50,7 @@ TEST_F(Input, ClickSendsDownAndUpWithThePickedPoint)
     input().handlePress(0);
     EXPECT_TRUE(input().mLeftDown);
     input().handleRelease(0);
-    EXPECT_FALSE(input().mLeftDown);
+    EXPECT_FALSE(input().leftHeld());
     world_.engine.frame();
     EXPECT_EQ(calls(), join({button(true), button(false)}));
     EXPECT_NEAR(gApp.mHitPoint.z, -10.0f, 1e-4);
@@ -71,7 +71,7 @@ TEST_F(Input, MiddleButtonClicksLikeLeftAndItsReleaseEndsThePress)
 {
     input().handlePress(2);
     input().handleRelease(2);
-    EXPECT_FALSE(input().mLeftDown);
+    EXPECT_FALSE(input().leftHeld());
     // The next left click is not swallowed.
     input().handlePress(0);
     input().handleRelease(0);
@@ -84,6 +84,7 @@ TEST_F(Input, RightButtonOnlyKeepsItsState)
     input().handlePress(1);
     EXPECT_TRUE(input().mRightDown);
     EXPECT_FALSE(input().mLeftDown);
+    input().capture();
     input().handleRelease(1);
     EXPECT_FALSE(input().mRightDown);
     world_.engine.frame();
@@ -187,10 +188,39 @@ TEST_F(Input, KeyTableFollowsPressAndRelease)
 {
     input().handleKeyPressed(30);
     EXPECT_EQ(input().mKeyDown[30], 1);
+    input().capture();
     input().handleKeyReleased(30);
     EXPECT_EQ(input().mKeyDown[30], 0);
     input().handleKeyPressed(300); // outside the table: ignored
     input().handleKeyReleased(-1);
+}
+
+TEST_F(Input, ATapWithinOneFrameIsHeldForThatFrame)
+{
+    // Scripts read the held keys and buttons once a frame: a press and its
+    // release between two frames still show as held for one frame.
+    input().handleKeyPressed(30);
+    input().handleKeyReleased(30);
+    input().handlePress(0); // left
+    input().handleRelease(0);
+    input().handlePress(1); // right
+    input().handleRelease(1);
+    EXPECT_EQ(input().mKeyDown[30], 1);
+    EXPECT_TRUE(input().mLeftDown);
+    EXPECT_TRUE(input().mRightDown);
+    input().capture();
+    EXPECT_EQ(input().mKeyDown[30], 0);
+    EXPECT_FALSE(input().mLeftDown);
+    EXPECT_FALSE(input().mRightDown);
+
+    // Pressed again in the same frame after the tap: held on.
+    input().handleKeyPressed(30);
+    input().handleKeyReleased(30);
+    input().handleKeyPressed(30);
+    input().capture();
+    EXPECT_EQ(input().mKeyDown[30], 1);
+    input().handleKeyReleased(30);
+    EXPECT_EQ(input().mKeyDown[30], 0);
 }
 
 TEST_F(Input, DebugKeysWorkOnlyWithLog)

@@ -84,7 +84,9 @@ TEST_F(MoveSideZone00, AClickOpensOverFramesAndTheNextOneCloses)
         engine.frame(0.1f);
         const float progress = script(z)->progress;
         if (script(z)->state == 1)
+        {
             EXPECT_NEAR(progress - before, 0.1f, 1e-4f);
+        }
         EXPECT_NEAR(doorX(door), 2.0f * Zone::cosFunc(progress), 1e-4f);
         EXPECT_EQ(visible(coin), progress > 0.2f);
         EXPECT_EQ(visible(z), progress <= 0.2f);

@@ -87,8 +87,8 @@ TEST_F(NewGame, ThePlayerClicksInTheDemoRoomAfterStartingANewGame)
         return false;
     }, 400)) << Log::captured();
 
-    // The menus: the first run asks for a name, the survey box comes up
-    // once the title has been shown, then a new game of normal difficulty.
+    // The menus: the first run asks for a name (typed as quick taps), then
+    // a new game of normal difficulty.
     CObject* menuObject = gApp.findObject("interface");
     ASSERT_NE(menuObject, nullptr);
     auto* menu = dynamic_cast<sc_00_interface*>(menuObject->mScript);
@@ -98,9 +98,13 @@ TEST_F(NewGame, ThePlayerClicksInTheDemoRoomAfterStartingANewGame)
     for (int step = 0; step < 12 && !logged("Message 7 (1001) in script 00_loader.sc"); ++step)
     {
         if (shown(sc_00_interface::MENU_SURVEY))
+        {
             ASSERT_NO_FATAL_FAILURE(clickElement("SurveyOk"));
+        }
         else if (shown(sc_00_interface::MENU_DIFFICULTY))
+        {
             ASSERT_NO_FATAL_FAILURE(clickElement("DifficultyNormal"));
+        }
         else if (shown(sc_00_interface::MENU_NAME) && !named)
         {
             int x = 0, y = 0;
@@ -111,7 +115,9 @@ TEST_F(NewGame, ThePlayerClicksInTheDemoRoomAfterStartingANewGame)
             named = true;
         }
         else if (shown(sc_00_interface::MENU_MAIN))
+        {
             ASSERT_NO_FATAL_FAILURE(clickElement("NewGameText"));
+        }
         pump(60);
     }
 
