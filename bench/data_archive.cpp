@@ -184,7 +184,7 @@ Corpus& corpus()
         std::ofstream(c.folder + "/files/" + file.name, std::ios::binary)
             .write(file.bytes.data(), static_cast<std::streamsize>(file.bytes.size()));
     if (std::system((command + " " + c.folder + "/files").c_str()) != 0)
-        std::fprintf(stderr, "bench_data_archive: tq_packer failed\n");
+        std::fprintf(stderr, "data_archive: tq_packer failed\n");
     writeZip(c, c.folder + "/bench.zip");
 
     gApp.setupHeadless();
