@@ -8,6 +8,9 @@
 #include "SpyNotes.h"
 
 #include <OgreBillboardSet.h>
+#include <OgreEntity.h>
+#include <OgreManualObject.h>
+#include <OgreSubEntity.h>
 #include <OgreSceneManager.h>
 #include <OgreSceneNode.h>
 
@@ -18,6 +21,40 @@
 
 namespace tq
 {
+/// A mesh of n sub-meshes (one triangle each), for pieces whose scripts
+/// give materials to sub-entities.
+inline void makeSectionsMesh(const std::string& meshName, int n)
+{
+    Ogre::SceneManager* scene = gApp.mSceneMgr;
+    Ogre::ManualObject* manual = scene->createManualObject();
+    for (int k = 0; k < n; ++k)
+    {
+        manual->begin("BaseWhite", Ogre::RenderOperation::OT_TRIANGLE_LIST);
+        manual->position(0, 0, 0);
+        manual->position(1, 0, 0);
+        manual->position(0, 1, 0);
+        manual->triangle(0, 1, 2);
+        manual->end();
+    }
+    manual->convertToMesh(meshName);
+    scene->destroyManualObject(manual);
+}
+
+/// Gives the object an entity of the mesh, as the scene loader does.
+inline Ogre::Entity* giveEntity(CObject* object, const std::string& meshName)
+{
+    Ogre::Entity* entity = gApp.mSceneMgr->createEntity(object->getNode()->getName() + "_entity", meshName);
+    object->getNode()->attachObject(entity);
+    object->mEntity = entity;
+    return entity;
+}
+
+/// The material of sub-entity k of the object's entity.
+inline std::string subMaterial(const CObject* object, int k)
+{
+    return object->getEntity()->getSubEntity(k)->getMaterialName();
+}
+
 class BoardFixture : public ScriptFixture
 {
 public:
