@@ -8,6 +8,7 @@
 #include "SpyNotes.h"
 
 #include <OgreBillboardSet.h>
+#include <OgreCamera.h>
 #include <OgreEntity.h>
 #include <OgreManualObject.h>
 #include <OgreSubEntity.h>
@@ -64,6 +65,9 @@ public:
     {
         for (const char* spy : {"00_minigame_starter", "00_minigame_interf", "interface"})
             engine->addRecorder(spy);
+        // The rooms' cameras see from a unit ahead; the engine's default
+        // of 100 would start every ray behind the nearer boards.
+        gApp.mCamera->setNearClipDistance(1.0f);
         camera = engine->addObject("Camera");
         board = engine->addObject(game + ".scene");
     }
