@@ -12,6 +12,8 @@
 #include <OgreArchiveFactory.h>
 #include <OgreArchiveManager.h>
 #include <OgreConfigFile.h>
+#include <OgreControllerManager.h>
+#include <OgrePredefinedControllers.h>
 #include <OgreMeshManager.h>
 #include <OgreDefaultHardwareBufferManager.h>
 #include <OgreLogManager.h>
@@ -115,6 +117,8 @@ bool CApplication::setupHeadless(const std::string& resourcesCfg)
     mLogManager->createLog("tq-headless.log", true, false, true);
     mRoot = new Ogre::Root("", "", "");
     new Ogre::DefaultHardwareBufferManager();
+    if (!Ogre::ControllerManager::getSingletonPtr())
+        mHeadlessControllers = new Ogre::ControllerManager();
     Ogre::MaterialManager::getSingleton().initialise();
     mArchiveFactory = createDataArchiveFactory();
     if (mArchiveFactory)
@@ -157,10 +161,18 @@ void CApplication::teardown()
             mSceneMgr = nullptr;
             Ogre::MeshManager::getSingleton().removeAll();
         }
+        // Materials still release their controllers while the root goes:
+        // the headless controller manager goes after it, its frame clock
+        // unhooked from the root first.
+        if (mHeadlessControllers)
+            if (auto* clock = dynamic_cast<Ogre::FrameListener*>(mHeadlessControllers->getFrameTimeSource().get()))
+                mRoot->removeFrameListener(clock);
         // Overlays hold materials: they go while the root still stands.
         delete mOverlaySystem;
         mOverlaySystem = nullptr;
         delete mRoot;
+        delete mHeadlessControllers;
+        mHeadlessControllers = nullptr;
         delete buffers;
     }
     mRoot = nullptr;

@@ -21,6 +21,7 @@ namespace Ogre
 {
 class ArchiveFactory;
 class Camera;
+class ControllerManager;
 class OverlaySystem;
 class RaySceneQuery;
 class RenderWindow;
@@ -134,6 +135,10 @@ public:
     Ogre::RenderWindow* mWindow = nullptr;
     Ogre::Viewport* mViewport = nullptr;
     Ogre::ArchiveFactory* mArchiveFactory = nullptr;
+    /// The root makes its controller manager only when it opens a render
+    /// system; without one the headless engine keeps its own, so that ribbon
+    /// trails and texture animations can be made.
+    Ogre::ControllerManager* mHeadlessControllers = nullptr;
     CInput* mInput = nullptr;
     int32_t mEventMode = -1;
     Ogre::RaySceneQuery* mRayQuery = nullptr;

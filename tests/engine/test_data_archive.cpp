@@ -226,7 +226,9 @@ TEST_F(DataArchive, DamagedIndexesAreLoggedAndRefused)
         EXPECT_NE(Log::captured().find(c.logged), std::string::npos) << Log::captured();
         EXPECT_EQ(archive.list()->size(), c.entriesLeft);
         if (c.entriesLeft)
+        {
             EXPECT_EQ(archive.open("a.txt")->getAsString(), textOf(500));
+        }
     }
 }
 

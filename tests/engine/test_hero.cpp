@@ -98,7 +98,9 @@ TEST_F(Hero, WalksThePathAtItsSpeedTurningAtEachCorner)
         const float before = position().x;
         engine->frame(kDt);
         if (hero->mPathIndex == 0)
+        {
             EXPECT_NEAR(position().x - before, 130.0f * kDt, 1e-3f);
+        }
     }
     EXPECT_GT(position().x, 175.0f);
     EXPECT_TRUE(hero->mTurning);

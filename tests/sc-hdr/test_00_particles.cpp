@@ -6,7 +6,6 @@
 #include "Scene.h"
 #include "TestSupport.h"
 
-#include <OgreControllerManager.h>
 #include <OgreParticleEmitter.h>
 #include <OgreParticleSystem.h>
 #include <OgreParticleSystemManager.h>
@@ -46,9 +45,6 @@ protected:
     {
         gApp.mRoot->loadPlugin(std::string(TQ_OGRE_PLUGIN_DIR) + "/Plugin_ParticleFX");
         Ogre::ParticleSystemManager::getSingleton()._initialise();
-        // Without a render system the root makes no controller manager;
-        // particle systems need one for their time.
-        controllers.reset(new Ogre::ControllerManager());
         for (const char* name : {"smoke", "steam"})
         {
             Ogre::ParticleSystem* system = gApp.mSceneMgr->createParticleSystem(name, 100);
@@ -62,7 +58,6 @@ protected:
     void TearDown() override
     {
         gApp.mSceneMgr->destroyAllParticleSystems();
-        controllers.reset();
     }
 
     void load()
@@ -81,7 +76,6 @@ protected:
 
     tq::TempDir dir;
     tq::HeadlessEngine engine;
-    std::unique_ptr<Ogre::ControllerManager> controllers;
 };
 
 TEST_F(Particles, CreationFollowsTheSavedState)

@@ -164,7 +164,9 @@ TEST_F(Sky, BrightnessFadesAfterAFlashAndNothingRunsWhileHidden)
     const float b = brightnessOf("01_nebo");
     engine.frame(0.05f);
     if (b > 0.0f)
+    {
         EXPECT_NEAR(brightnessOf("01_nebo"), b - 0.05f, 1e-5f);
+    }
     engine.frames(40, 0.05f);
     EXPECT_LE(brightnessOf("01_nebo"), 0.0f);
     EXPECT_GT(brightnessOf("01_nebo"), -0.05f);

@@ -107,7 +107,9 @@ protected:
             if (rising && effect->glow < lastGlow)
                 rising = false;
             if (!rising)
+            {
                 EXPECT_LE(effect->glow, lastGlow);
+            }
             lastGlow = effect->glow;
         }
     }

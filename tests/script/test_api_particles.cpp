@@ -6,7 +6,6 @@
 
 #include <OgreBillboard.h>
 #include <OgreBillboardSet.h>
-#include <OgreControllerManager.h>
 #include <OgreEntity.h>
 #include <OgreManualObject.h>
 #include <OgreMaterialManager.h>
@@ -30,9 +29,6 @@ protected:
     {
         gApp.mRoot->loadPlugin(std::string(TQ_OGRE_PLUGIN_DIR) + "/Plugin_ParticleFX");
         Ogre::ParticleSystemManager::getSingleton()._initialise();
-        // Without a render system the root makes no controller manager;
-        // particle systems need one for their time.
-        controllers.reset(new Ogre::ControllerManager());
         smoke = gApp.mSceneMgr->createParticleSystem("smoke", 200);
         smoke->addEmitter("Point")->setEmissionRate(50);
         smoke->addEmitter("Ring");
@@ -42,7 +38,6 @@ protected:
     void TearDown() override
     {
         gApp.mSceneMgr->destroyAllParticleSystems();
-        controllers.reset();
     }
 
     /// An object whose entity has three sub-entities with the materials
@@ -71,7 +66,6 @@ protected:
 
     tq::TempDir dir;
     tq::HeadlessEngine engine;
-    std::unique_ptr<Ogre::ControllerManager> controllers;
     Ogre::ParticleSystem* smoke = nullptr;
 };
 

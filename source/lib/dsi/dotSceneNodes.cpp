@@ -26,12 +26,28 @@
 
 #include <tinyxml.h>
 
+#include <cmath>
 #include <cstdlib>
 
 namespace dsi
 {
 namespace
 {
+// Far beyond any room: a node past it would make OGRE's bounds overflow
+// (infinite or not-a-number boxes abort the engine).
+constexpr float kFarthest = 1.0e9f;
+
+bool withinReach(const Ogre::Vector3& v)
+{
+    return std::isfinite(v.x) && std::isfinite(v.y) && std::isfinite(v.z) && std::fabs(v.x) <= kFarthest &&
+           std::fabs(v.y) <= kFarthest && std::fabs(v.z) <= kFarthest;
+}
+
+bool withinReach(const Ogre::Quaternion& q)
+{
+    return std::isfinite(q.w) && std::isfinite(q.x) && std::isfinite(q.y) && std::isfinite(q.z);
+}
+
 String attribute(const TiXmlElement* element, const char* name)
 {
     const char* text = element ? element->Attribute(name) : nullptr;
@@ -166,6 +182,24 @@ void dotSceneLoaderImpl020::parseNode(Ogre::SceneNode* parent, const TiXmlElemen
             mLookTargets.insert(std::make_pair(node, item));
         else if (childName == "trackTarget")
             mTrackTargets.insert(std::make_pair(node, item));
+    }
+
+    if (!withinReach(node->_getDerivedPosition()) || !withinReach(node->_getDerivedScale()) ||
+        !withinReach(node->_getDerivedOrientation()))
+    {
+        logWarning("node '" + name + "': position, rotation or scale out of range, the node keeps its parent's place");
+        node->setPosition(Ogre::Vector3::ZERO);
+        node->setOrientation(Ogre::Quaternion::IDENTITY);
+        node->setScale(Ogre::Vector3::UNIT_SCALE);
+        mNodePosition = node->_getDerivedPosition();
+        mNodeOrientation = node->_getDerivedOrientation();
+        mNodeScale = node->_getDerivedScale();
+    }
+    if (!withinReach(bbCenter) || !withinReach(bbSize))
+    {
+        logWarning("node '" + name + "': bounding box out of range, the mesh keeps its own");
+        bbCenter = Ogre::Vector3::ZERO;
+        bbSize = Ogre::Vector3::ZERO;
     }
 
     // Pass 2: what hangs on the node, in document order.

@@ -8,7 +8,6 @@
 
 #include <OgreBillboard.h>
 #include <OgreBillboardSet.h>
-#include <OgreControllerManager.h>
 #include <OgreCamera.h>
 #include <OgreEntity.h>
 #include <OgreHardwareBufferManager.h>
@@ -29,6 +28,8 @@
 #include <Overlay/OgreOverlaySystem.h>
 
 #include <tinyxml.h>
+
+#include <cmath>
 
 #pragma GCC diagnostic ignored "-Wdeprecated-declarations"
 
@@ -96,6 +97,46 @@ TEST_F(SceneElements, BoundsBoxIsHalfExtentsAroundTheCentre)
     const Ogre::AxisAlignedBox& box = Ogre::MeshManager::getSingleton().getByName("box.mesh")->getBounds();
     EXPECT_TRUE(box.getMinimum().positionEquals(Ogre::Vector3(-1, -3, -4), 0.5f)) << box;
     EXPECT_TRUE(box.getMaximum().positionEquals(Ogre::Vector3(3, 3, 4), 0.5f)) << box;
+}
+
+TEST_F(SceneElements, TransformsAndBoundsBeyondReachAreRefused)
+{
+    // Each would give OGRE an infinite or not-a-number box, which aborts it.
+    load(nodes("<node name=\"far\"><position x=\"1e38\" y=\"0\" z=\"0\"/><entity meshFile=\"box.mesh\"/></node>"
+               "<node name=\"big\"><scale x=\"1e8\" y=\"1\" z=\"1\"/>"
+               "<node name=\"bigger\"><scale x=\"1e30\" y=\"1\" z=\"1\"/><entity meshFile=\"box.mesh\"/></node></node>"
+               "<node name=\"boxed\"><bbcenter x=\"3e38\" y=\"0\" z=\"0\"/><bbsize x=\"3e38\" y=\"1\" z=\"1\"/>"
+               "<entity meshFile=\"box.mesh\"/></node>"));
+    const struct
+    {
+        const char* node;
+        const char* warning;
+    } cases[] = {
+        {"far", "dsi::WARNING->node 'far': position, rotation or scale out of range, the node keeps its parent's place"},
+        {"bigger",
+         "dsi::WARNING->node 'bigger': position, rotation or scale out of range, the node keeps its parent's place"},
+        {"boxed", "dsi::WARNING->node 'boxed': bounding box out of range, the mesh keeps its own"},
+    };
+    gApp.mSceneMgr->getRootSceneNode()->_update(true, false);
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.node);
+        EXPECT_TRUE(ogreLog->has(c.warning));
+        const Ogre::AxisAlignedBox& box = node(c.node)->_getWorldAABB();
+        EXPECT_TRUE(std::isfinite(box.getMaximum().x) && std::isfinite(box.getMinimum().x)) << box;
+    }
+    // Within reach stays as written: only the child that overflows is reset.
+    EXPECT_EQ(node("big")->getScale().x, 1e8f);
+    EXPECT_EQ(node("bigger")->getScale(), Ogre::Vector3::UNIT_SCALE);
+}
+
+TEST_F(SceneElements, RibbonTrailsChangeOverTimeWithoutARenderSystem)
+{
+    load(nodes("<node name=\"n\"><ribbonTrail name=\"trail\" width_change=\"0.5\">"
+               "<color_change r=\"0.5\" g=\"0.5\" b=\"0.5\" a=\"0.5\"/></ribbonTrail></node>"));
+    Ogre::RibbonTrail* trail = static_cast<Ogre::RibbonTrail*>(gApp.mSceneMgr->getRibbonTrail("trail"));
+    EXPECT_EQ(trail->getWidthChange(0), 0.5f);
+    EXPECT_EQ(trail->getColourChange(0), Ogre::ColourValue(0.5f, 0.5f, 0.5f, 0.5f));
 }
 
 TEST(SceneBufferUsage, WordsAndShadowFlag)
@@ -203,8 +244,11 @@ TEST_F(SceneElements, LightTypesAndSettings)
     std::string text;
     int i = 0;
     for (const Case& c : cases)
-        text += "<node name=\"n" + std::to_string(i) + "\"><light name=\"l" + std::to_string(i++) + "\" type=\"" +
+    {
+        text += "<node name=\"n" + std::to_string(i) + "\"><light name=\"l" + std::to_string(i) + "\" type=\"" +
                 c.type + "\"/></node>";
+        ++i;
+    }
     text += "<node name=\"full\"><light name=\"spot\" type=\"spot\" visible=\"no\" castShadows=\"true\" visibleFlag=\"2\">"
             "<colourDiffuse r=\"1\" g=\"0\" b=\"0\"/><colourSpecular r=\"0\" g=\"1\" b=\"0\"/>"
             "<lightAttenuation range=\"100\" constant=\"1\" linear=\"0.5\" quadratic=\"0.25\"/>"
@@ -312,10 +356,6 @@ protected:
         SceneElements::SetUp();
         gApp.mRoot->loadPlugin(std::string(TQ_OGRE_PLUGIN_DIR) + "/Plugin_ParticleFX");
         Ogre::ParticleSystemManager::getSingleton()._initialise();
-        // A root without render system makes no controller manager; particle
-        // systems need one.
-        if (!Ogre::ControllerManager::getSingletonPtr())
-            controllers.reset(new Ogre::ControllerManager());
         Ogre::ParticleSystem* sparks = Ogre::ParticleSystemManager::getSingleton().createTemplate("sparks", "General");
         sparks->addEmitter("Point");
     }
@@ -324,7 +364,6 @@ protected:
         gApp.mSceneMgr->clearScene();
         SceneElements::TearDown();
     }
-    std::unique_ptr<Ogre::ControllerManager> controllers;
 };
 
 TEST_F(SceneEffects, ParticleSystemsFromTemplates)
