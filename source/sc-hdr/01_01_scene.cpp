@@ -81,8 +81,9 @@ void sc_01_01_scene::clear()
     sendNotifyByName("02_dialogs", mStopCode, 0);
     setVisibleByName(kGroup, false);
     setParentByName("", kGroup);
-    CutScene::showNamed("01_telefon", false);
-    CutScene::showNamed("01_telefon2", false);
+    // Off the hands as well, or a later call would start with them held.
+    CutScene::putAway(hero, gApp.findObjectHandle("01_telefon"));
+    CutScene::putAway(professor, gApp.findObjectHandle("01_telefon2"));
     setVisible(professor, false);
     setVisible(hero, false);
     sendNotifyByName("00_game_interface", 555, 0);

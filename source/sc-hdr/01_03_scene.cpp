@@ -145,7 +145,7 @@ void sc_01_03_scene::start3()
     CutScene::startActor(hero);
 
     // The case in his hand goes away; the one put down appears.
-    putAway(hero, caseAnim);
+    CutScene::putAway(hero, caseAnim);
     setVisible(caseAnim2, true);
     caseInHand = 0;
 }
@@ -172,7 +172,7 @@ void sc_01_03_scene::start4()
 void sc_01_03_scene::hideBossDoc()
 {
     TQ_TRACE(" hideBossDoc()");
-    putAway(boss, agentDoc);
+    CutScene::putAway(boss, agentDoc);
 }
 
 void sc_01_03_scene::stop()
@@ -190,15 +190,6 @@ void sc_01_03_scene::clear()
         CutScene::stopActor(h);
     CutScene::stopOwnAnimation(cigaretteEnd);
     if (caseInHand)
-        putAway(hero, caseAnim);
+        CutScene::putAway(hero, caseAnim);
     sendNotifyByName("02_dialogs", mStopCode, 0);
-}
-
-void sc_01_03_scene::putAway(OBJECT_HANDLE carrier, OBJECT_HANDLE prop)
-{
-    TQ_TRACE(" putAway(OBJECT_HANDLE carrier, OBJECT_HANDLE prop)");
-    // A prop on a bone no longer hangs on its own node, where hiding looks;
-    // back on its node it hides, and it can be hung on a bone again later.
-    attachObjToBone(carrier, prop, nullptr, false);
-    setVisible(prop, false);
 }

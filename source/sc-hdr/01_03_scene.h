@@ -53,8 +53,4 @@ public:
     int fallAnim = 0;   ///< what the cigarette end's fall reports at its end
     int caseInHand = 0; ///< 1 while "01_keis_anim" hangs in the hero's hand
     int smokeTimer = 0;
-
-private:
-    /// Takes prop off carrier's bone back to its own node, and hides it.
-    void putAway(OBJECT_HANDLE carrier, OBJECT_HANDLE prop);
 };

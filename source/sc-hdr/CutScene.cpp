@@ -56,6 +56,12 @@ void placeLike(OBJECT_HANDLE object, OBJECT_HANDLE model)
     CVirtualScript::setOrientation(object, CVirtualScript::getOrientation(model));
 }
 
+void putAway(OBJECT_HANDLE carrier, OBJECT_HANDLE prop)
+{
+    CVirtualScript::attachObjToBone(carrier, prop, nullptr, false);
+    CVirtualScript::setVisible(prop, false);
+}
+
 void finished(OBJECT_HANDLE scene)
 {
     CVirtualScript::sendNotifyByName("00_game_interface", 100, scene);

@@ -25,6 +25,10 @@ void showNamed(const String& name, bool visible);
 /// The object's node takes the node position and orientation of another
 /// object's node.
 void placeLike(OBJECT_HANDLE object, OBJECT_HANDLE model);
+/// Takes a prop off the carrier's bone back onto its own node and hides
+/// it: hiding looks only at the node, so a prop left on a bone would stay
+/// in sight, and a prop back on its node can be hung on a bone again.
+void putAway(OBJECT_HANDLE carrier, OBJECT_HANDLE prop);
 /// The cut scene is over: 100 to "00_game_interface" from the scene's object.
 void finished(OBJECT_HANDLE scene);
 } // namespace CutScene

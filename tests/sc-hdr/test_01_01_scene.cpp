@@ -176,6 +176,12 @@ TEST_F(Scene0101, ClearingUndoesTheSceneAndStartsPlayWithoutAnsweringTheTask)
     EXPECT_FALSE(visible(fon));
     EXPECT_FALSE(shown("01_hero"));
     EXPECT_FALSE(shown("03_professor"));
+    // The phones leave the hands, so hiding them holds when the call comes again.
+    for (const char* name : {"01_telefon", "01_telefon2"})
+    {
+        EXPECT_EQ(hangsOn(name), name);
+        EXPECT_FALSE(shown(name)) << name;
+    }
     EXPECT_TRUE(hero->mPointList.empty());
     EXPECT_FALSE(hero->isRunning());
 }
