@@ -29,8 +29,12 @@ void sc_06_minigame_15::ON_CREATE()
     TQ_TRACE(" ON_CREATE()");
     sounds.load({"01_snd_00", "01_snd_03"});
     MiniGame::hideBoard(kGame);
+    // The cells always mirror the save, so that a save or a close that
+    // comes before the first start writes back what was there.
     if (!isGameEndSet(kLocation, kNumber))
         genData();
+    else
+        loadGameArray(kCount, kLocation, kNumber, cells, &gameOver);
 }
 
 void sc_06_minigame_15::ON_DESTROY()

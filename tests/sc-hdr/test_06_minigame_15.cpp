@@ -147,6 +147,12 @@ TEST_F(Boxes0615, TheFrameStartsTheSavedBoardAndClosesItWithTheCellsSaved)
     create(false);
     EXPECT_EQ(saved(), cells); // not made anew
     EXPECT_FALSE(visible(boxes[0]));
+    // Saved and closed before any start: the save stays as it was.
+    engine.notify(game, 2000);
+    engine.notify(game, 1300);
+    engine.frames(2);
+    EXPECT_EQ(saved(), cells);
+    forgetTold();
 
     engine.notify(game, 1200, spy("00_minigame_starter"));
     engine.frames(2);
