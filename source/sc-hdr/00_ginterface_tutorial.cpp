@@ -162,22 +162,21 @@ void sc_00_ginterface::tutorialNotify(int param)
             tutorialButton(2, -1, -1);
         if (tutorialItemB)
             tutorialButton(9, -1, -1);
+        // A newcomer is first shown what to look at, then what to pick.
+        const bool examined = getVarI("01_az_gazeta04_02_msz@moved") || getVarI("01_az_gazeta_luck@moved") ||
+                              getVarI("01_az_gazeta04_01_msz@moved") || getVarI("01_az_yshik2_msz@picked") ||
+                              getVarI("01_az_korobka_04@moved");
+        static const char* const kFirstLook[] = {"01_az_gazeta04_02_msz", "01_az_gazeta_luck", "01_az_gazeta04_01_msz",
+                                                 "01_az_yshik2"};
+        if (!examined && cam >= 1 && cam <= 4 && !tutorialTasks[0])
+            tutorialAz(0, gApp.findObjectHandle(kFirstLook[cam - 1]));
         if (!tutorialTasks[2] && !tutorialTasks[9] && playMode == 1 && (cam == 1 || cam == 2 || cam == 4))
         {
             const char* part = cam == 1 ? "01_az_detal_03" : cam == 2 ? "01_az_detal_04" : "01_az_detal_05";
             tutorialAz(1, gApp.findObjectHandle(part));
         }
         if (cam <= 4)
-        {
-            const bool examined = getVarI("01_az_gazeta04_02_msz@moved") || getVarI("01_az_gazeta_luck@moved") ||
-                                  getVarI("01_az_gazeta04_01_msz@moved") || getVarI("01_az_yshik2_msz@picked") ||
-                                  getVarI("01_az_korobka_04@moved");
-            static const char* const kFirstLook[] = {"01_az_gazeta04_02_msz", "01_az_gazeta_luck",
-                                                     "01_az_gazeta04_01_msz", "01_az_yshik2"};
-            if (!examined && cam >= 1 && cam <= 4)
-                tutorialAz(0, gApp.findObjectHandle(kFirstLook[cam - 1]));
             tutorialButton(3, 1, 1);
-        }
         const String closeUp = ScriptObject::nodeName(nearPlaneObj);
         if (closeUp == "01_az_yshik" || closeUp == "01_az_yshik2" || closeUp == "01_az_luck")
             tutorialButton(4, 3, ID_BACK);
