@@ -406,6 +406,9 @@ void sc_00_ginterface::initGamePlay()
     case 1:
         initLoc1();
         break;
+    case 2:
+        initLoc2();
+        break;
     case 7: // the last location has no play threads
         break;
     default:

@@ -675,6 +675,7 @@ public:
 
     // -- play plans (00_ginterface_plans.cpp) ----------------------------------------------
     void initLoc1();
+    void initLoc2();
 
     // -- state: game flow ---------------------------------------------------------------------
     int started = 0;                  ///< 1 once the first 555 has started play

@@ -1,15 +1,17 @@
-// The play plan of location 1 on a fixture that holds the objects the plan
-// names: the set-up of visibility and scene groups, the threads and their
+// The play plans of locations 1 and 2 on fixtures that hold the objects the
+// plans name: the set-up of visibility and scene groups, the threads and their
 // tasks in the order the saved games rely on, the objects, conditions and
 // after-use actions of the object tasks, the item pictures, and the story
 // opening with its journal entry and first cut scene.
 #include "GInterfaceFixture.h"
 
 #include <OgreEntity.h>
+#include <OgreResourceGroupManager.h>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace
 {
@@ -179,3 +181,214 @@ TEST_F(Location1, TheStoryOpensWithTheJournalAndTheFirstCutScene)
 }
 } // namespace
 
+namespace
+{
+// Location 2 on a fixture of the objects its checks name; the survey branch
+// needs the configuration key and the resource "url.url" both.
+class Location2 : public tq::GInterfaceFixture
+{
+protected:
+    void SetUp() override
+    {
+        GInterfaceFixture::SetUp();
+        CVirtualScript::setVarI("cur_loc", 2);
+        CVirtualScript::setConfigI("survey", 0);
+        spies({"00_loader", "journal", "interface", "00_hint", "02_dialogs", "01_cam_move", "00_sfx_env"});
+        group = prop("02_az.scene");
+        inGroup = prop("02_02_az_lamp", "", {}, group->getNode());
+        for (const char* name : {"02_01_az_kovrik", "02_03_az_exit_to_04_ct0", "02_pokrivalo2", "02_02_Konvert_05",
+                                 "01_hero.scene", "09_girl.scene", "02_03_az_exit_to_04_ct3", "02_01_az_Key1",
+                                 "02_01_az_Key2", "02_02_az_door2", "02_04_az_komod", "02_04_az_artefact5_07",
+                                 "inv_taburetka01", "inv_taburetka05", "02_03_az_Fonarik"})
+            objects[name] = prop(name);
+    }
+    const GI::__TASK& task(int thread, int index) { return gi->threads[thread].tasks[index]; }
+    OBJECT_HANDLE of(const std::string& name) { return h(gApp.findObject(name)); }
+
+    CObject* group = nullptr;
+    CObject* inGroup = nullptr;
+    std::map<std::string, CObject*> objects;
+};
+
+TEST_F(Location2, ThePlanBuildsThirtyThreeThreadsInTheirSavedOrder)
+{
+    start();
+    ASSERT_EQ(gi->threads.size(), 33u);
+    const struct
+    {
+        const char* name;
+        int tasks, help, room, bonus;
+    } threads[] = {
+        {"main", 51, 1, -1, 0}, {"ekran", 2, 1, -1, 0},  {"window", 5, 1, -1, 0},
+        {"", 6, 1, 3, 0},       {"", 1, 1, 3, 0},        {"", 9, 1, -1, 0},
+        {"professor_stol", 19, 1, -1, 0}, {"", 1, 1, 1, 0}, {"exit", 14, 1, -1, 0},
+        {"", 2, 1, 3, 0},       {"", 2, 1, 3, 0},        {"", 4, 1, -1, 0},
+        {"", 3, 1, -1, 0},      {"", 8, 1, 2, 0},        {"", 3, 1, -1, 0},
+        {"tabur", 4, 1, -1, 0}, {"", 3, 1, -1, 0},       {"", 3, 1, -1, 0},
+        {"", 2, 1, -1, 0},      {"", 1, 1, 1, 0},        {"", 2, 1, 1, 0},
+        {"", 1, 1, 2, 0},       {"", 3, 1, 2, 0},        {"", 1, 1, 2, 0},
+        {"", 3, 1, -1, 0},      {"", 7, 1, 2, 0},        {"", 1, 1, 3, 0},
+        {"", 5, 1, 3, 0},       {"", 1, 1, -1, 0},       {"", 1, 1, 3, 0},
+        {"", 1, 1, 3, 0},       {"", 1, 0, 4, 180},      {"", 3, 1, -1, 0},
+    };
+    for (int i = 0; i < 33; ++i)
+    {
+        SCOPED_TRACE(i);
+        const GI::_PLAY_THREAD& t = gi->threads[i];
+        EXPECT_EQ(t.name, threads[i].name);
+        EXPECT_EQ(t.task_count(), threads[i].tasks);
+        EXPECT_EQ(t.help_state, threads[i].help);
+        EXPECT_EQ(t.room, threads[i].room);
+        EXPECT_EQ(t.bonus_time, threads[i].bonus);
+    }
+
+    // Landmarks of the three threads told task by task.
+    const struct
+    {
+        int thread, index, type, param;
+    } marks[] = {{0, 2, GI::TT_CUTSCENE, 20101}, {0, 6, GI::TT_USE, 201},       {0, 14, GI::TT_FIND, 203},
+                 {0, 16, GI::TT_MINIGAME, 1034}, {0, 18, GI::TT_DEACTIVATE, 100}, {0, 26, GI::TT_FIND, 206},
+                 {0, 32, GI::TT_GET_PARAM, 1},   {0, 37, GI::TT_USE, 206},      {0, 39, GI::TT_MINIGAME, 1002},
+                 {0, 44, GI::TT_NOTIFY, 102},    {0, 50, GI::TT_DIALOG, 2014},  {6, 0, GI::TT_NEAR_PLANE_MINI, 111},
+                 {6, 12, GI::TT_FIND, 211},      {6, 16, GI::TT_WAIT_BONUS, 214}, {6, 18, GI::TT_NOTIFY, 5003},
+                 {8, 2, GI::TT_MINIGAME, 1003},  {8, 8, GI::TT_USE, 215},       {8, 13, GI::TT_NOTIFY, 13106},
+                 {11, 3, GI::TT_CHANGE_ITEM, 212}, {20, 1, GI::TT_PICK, -1}};
+    for (const auto& m : marks)
+    {
+        SCOPED_TRACE(std::to_string(m.thread) + "/" + std::to_string(m.index));
+        EXPECT_EQ(task(m.thread, m.index).type, m.type);
+        if (m.param != -1)
+        {
+            EXPECT_EQ(task(m.thread, m.index).param, m.param);
+        }
+    }
+    EXPECT_EQ(task(0, 6).objs[0].after_use, 1); // the lock vanishes once opened
+    EXPECT_EQ(task(5, 4).no_skip, 1);
+    EXPECT_EQ(task(5, 4).hide_interface_before, 0);
+    EXPECT_EQ(task(8, 10).start_pick_without_image, 1);
+    EXPECT_EQ(task(11, 3).show_on_start, 215);
+}
+
+TEST_F(Location2, TheSurveyAddsItsCutSceneOnlyWithItsResource)
+{
+    const std::string dir = ::testing::TempDir() + "survey_res";
+    std::system(("mkdir -p " + dir + " && touch " + dir + "/url.url").c_str());
+    CVirtualScript::setConfigI("survey", 1);
+    start(); // the key alone is not enough
+    EXPECT_EQ(gi->threads[8].task_count(), 14);
+
+    Ogre::ResourceGroupManager::getSingleton().addResourceLocation(dir, "FileSystem", "General");
+    gi->initGamePlay();
+    ASSERT_EQ(gi->threads[8].task_count(), 16);
+    EXPECT_EQ(task(8, 11).type, GI::TT_CUTSCENE);
+    EXPECT_EQ(task(8, 11).no_skip, 1);
+    EXPECT_EQ(task(8, 12).type, GI::TT_SHOW_INTERFACE);
+    EXPECT_EQ(task(8, 15).param, 13106);
+
+    CVirtualScript::setConfigI("survey", 0); // and the resource alone neither
+    gi->initGamePlay();
+    EXPECT_EQ(gi->threads[8].task_count(), 14);
+}
+
+TEST_F(Location2, PiecesConditionsAndPicturesOfTheObjectTasks)
+{
+    start();
+    // The two keys join an empty find task; neither shows at first, the
+    // second is hinted only once the glove took it from its hook.
+    const GI::__TASK& keys = task(7, 0);
+    ASSERT_EQ(keys.obj_count, 2);
+    EXPECT_EQ(keys.objs[0].obj, of("02_01_az_Key1"));
+    EXPECT_EQ(keys.objs[1].obj, of("02_01_az_Key2"));
+    EXPECT_EQ(keys.objs[0].show_on_start, 0);
+    EXPECT_EQ(keys.objs[1].show_on_start, 0);
+    EXPECT_EQ(keys.objs[1].help_param, "02_01_az_Key2_ct@used");
+    EXPECT_EQ(keys.objs[1].help_value, 1);
+    EXPECT_EQ(task(23, 0).obj_count, 4);
+    EXPECT_EQ(task(23, 0).num_texture_parts, 4);
+
+    // Envelope 4 is hinted at the bathroom door while the switch is off.
+    const GI::__TASK& envelopes = task(0, 14);
+    EXPECT_EQ(envelopes.objs[4].help_obj, of("02_02_az_door2"));
+    EXPECT_EQ(envelopes.objs[4].help_param, "02_02_az_vklucatel2_02@lock");
+    EXPECT_EQ(envelopes.objs[4].help_value, 0);
+
+    // The artefact: five numbered pieces in room 3 and ten more in room 4.
+    const GI::__TASK& bonus = task(31, 0);
+    ASSERT_EQ(bonus.obj_count, 15);
+    const int shown[] = {1, 0, 1, 0, 1, 0, 0, 1, 1, 0, 0, 0, 1, 1, 0};
+    const int rooms[] = {3, 3, 3, 3, 3, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4};
+    const int cams[] = {1, 1, 4, 2, 2, 1, 3, 3, 2, 8, 1, 2, 1, 3, 4};
+    for (int i = 0; i < 15; ++i)
+    {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(bonus.objs[i].show_on_start, shown[i]);
+        EXPECT_EQ(bonus.objs[i].room, rooms[i]);
+        EXPECT_EQ(bonus.objs[i].cam, cams[i]);
+    }
+    EXPECT_EQ(bonus.objs[6].obj, of("02_04_az_artefact5_07"));
+    EXPECT_EQ(bonus.objs[5].help_obj, of("02_04_az_komod"));
+    EXPECT_EQ(bonus.objs[3].help_param, "02_03_az_room_stul_03@clicked");
+
+    // Pictures: fifteen pairs, then the stool's six stages by hand.
+    ASSERT_EQ(gi->rttCount, 36);
+    EXPECT_EQ(gi->pictures[20].name, "00_inv_212_00_rtt");
+    EXPECT_EQ(gi->pictures[20].sub, 3);
+    EXPECT_EQ(gi->pictures[21].sub, 3);
+    EXPECT_EQ(gi->pictures[22].sub, 1);
+    const struct
+    {
+        const char* name;
+        const char* object;
+        const char* material;
+        int id, submaterial;
+    } stool[] = {{"00_inv_205_00_rtt", "inv_taburetka05", "inv_taburetka_black", 0, 7},
+                 {"00_inv_205_01_rtt", "", "inv_taburetka", 0, 1},
+                 {"00_inv_205_02_rtt", "", "inv_taburetka", 0, 1},
+                 {"00_inv_205_03_rtt", "", "inv_taburetka", 0, 1},
+                 {"00_inv_205_04_rtt", "inv_taburetka01", "inv_taburetka", 0, 8},
+                 {"00_inv_205_05_rtt", "inv_taburetka05", "inv_taburetka", 205, 7}};
+    for (int i = 0; i < 6; ++i)
+    {
+        SCOPED_TRACE(i);
+        const GI::rttRecord& r = gi->pictures[30 + i];
+        EXPECT_EQ(r.name, stool[i].name);
+        EXPECT_EQ(r.mat, stool[i].material);
+        EXPECT_EQ(r.id, stool[i].id);
+        EXPECT_EQ(r.sub, stool[i].submaterial);
+        if (*stool[i].object)
+        {
+            EXPECT_EQ(r.obj, of(stool[i].object));
+        }
+    }
+}
+
+TEST_F(Location2, TheSetUpShowsTheFirstHotSpotsAndTellsTheExitItsDialog)
+{
+    start();
+    EXPECT_FALSE(visible(inGroup));
+    EXPECT_TRUE(visible(objects["02_01_az_kovrik"]));
+    EXPECT_TRUE(visible(objects["02_03_az_exit_to_04_ct0"]));
+    EXPECT_FALSE(visible(objects["02_pokrivalo2"]));
+    EXPECT_FALSE(visible(objects["02_02_Konvert_05"]));
+    EXPECT_EQ(objects["01_hero.scene"]->getEntity()->getVisibilityFlags(), 4u);
+    EXPECT_EQ(objects["09_girl.scene"]->getEntity()->getVisibilityFlags(), 1024u);
+    EXPECT_EQ(CVirtualScript::getObjParamI(h(objects["02_03_az_exit_to_04_ct3"]), "dlg_id_use"), 2039);
+}
+
+TEST_F(Location2, TorchAndBatteriesMakeALitTorch)
+{
+    start();
+    notify(555);
+    gi->invAddTask(212, 0, 1, 1, 0);
+    gi->invAddTask(213, 5, 1, 5, 0);
+    CVirtualScript::setVarI("02_03_az_Fonarik@picked", 1);
+    gi->gameOnNotify(0, 0);
+    EXPECT_EQ(gi->threads[11].cur_task, 1); // the batteries are not all found yet
+    EXPECT_EQ(gi->existItem(215), 0);
+    CVirtualScript::setVarI("02_03_az_Batareyka_all@picked", 1);
+    gi->gameOnNotify(0, 0);
+    EXPECT_EQ(gi->threads[11].cur_task, 4);
+    EXPECT_EQ(gi->existItem(215), 1);
+    EXPECT_EQ(gi->existItem(212), 0);
+}
+} // namespace
