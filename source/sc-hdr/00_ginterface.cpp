@@ -409,6 +409,9 @@ void sc_00_ginterface::initGamePlay()
     case 2:
         initLoc2();
         break;
+    case 3:
+        initLoc3();
+        break;
     case 7: // the last location has no play threads
         break;
     default:

@@ -676,6 +676,10 @@ public:
     // -- play plans (00_ginterface_plans.cpp) ----------------------------------------------
     void initLoc1();
     void initLoc2();
+    void initLoc3();
+    /// A click on a hot spot, its animation run without waiting, and what
+    /// it uncovered shown (revealed nullptr: nothing).
+    void taskAddUncover(const char* spot, int room, int cam, int show, const char* anim, const char* revealed);
 
     // -- state: game flow ---------------------------------------------------------------------
     int started = 0;                  ///< 1 once the first 555 has started play

@@ -6,6 +6,7 @@
 #include "00_ginterface.h"
 
 #include "Application.h"
+#include "ScriptObject.h"
 #include "Trace.h"
 
 namespace
@@ -104,6 +105,88 @@ const RttPicture kLoc2Stool[] = {
     {"00_inv_205_03_rtt", "inv_taburetka03", "inv_taburetka", 0, 0},
     {"00_inv_205_04_rtt", "inv_taburetka01", "inv_taburetka", 0, 8},
     {"00_inv_205_05_rtt", "inv_taburetka05", "inv_taburetka", 205, 7},
+};
+
+// -- location 3 ----------------------------------------------------------------
+
+const Shown kLoc3Visibility[] = {
+    {"03_01_az_stol", 1}, {"03_01_az_exit_to_02_ct", 1}, {"03_01_az_bedroom_shkaf_door2", 1},
+    {"03_01_az_bedroom_shkaf_door1", 1}, {"03_01_az_bedroom_shkaf_box03", 1}, {"03_01_az_kartina1", 1},
+    {"03_01_az_Vaza3_01", 1}, {"03_01_az_stend_01", 1}, {"03_02_az_exit_to_01", 1},
+    {"03_03_az_cabinet_stol", 1}, {"03_03_az_okno_door06", 1}, {"03_03_az_cabinet_sunduk_01", 1},
+    {"03_03_az_cabinet_shkaf_door1", 1}, {"03_03_az_cabinet_shkaf_door2", 1}, {"03_03_az_bedroom_telega2", 1},
+    {"03_03_az_korob3_02", 1}, {"03_03_az_cabinet_komod", 1}, {"03_03_az_kartina4", 1},
+    {"03_03_az_cabinet_stol_door1", 1}, {"03_03_az_parketina", 1}, {"03_03_az_exit_to_04_ct0", 1},
+    {"03_04_az_exit_to_05_ct0", 1}, {"03_04_az_hall_shk1_door1", 1}, {"03_04_az_hall_shk1_door2", 1},
+    {"03_04_az_kartina5", 1}, {"03_04_az_kartina6", 1}, {"03_04_az_hall_sunduk", 1},
+    {"03_04_az_hall_shk2", 1}, {"03_04_az_kuvshin2", 1}, {"03_04_az_kuvshin1", 1},
+    {"03_04_az_roga_01", 1}, {"03_04_az_bedroom_telega03", 1}, {"03_04_az_sekret_kirpic_04", 1},
+    {"03_04_az_sekret_kirpic_03", 1}, {"03_05_az_books_04_19", 1}, {"03_05_az_libraryshkaf_01", 1},
+    {"03_05_az_libraryshkaf_01_1", 1}, {"03_05_az_libraryshkaf_04", 1}, {"03_05_az_libraryshkaf_04_1", 1},
+    {"03_05_az_kartina04", 1}, {"03_06_az_exit_to_05", 1}, {"03_06_az_superyshik2", 1},
+    {"03_06_az_tumba04", 1}, {"03_06_az_tumba05", 1}, {"03_06_az_Papka_1_03", 1},
+    {"03_06_az_lazer", 1}, {"03_06_az_komp_knopka", 1}, {"03_05_az_libraryshkaf_05_ct0", 1},
+    {"03_06_az_tumba2_door1", 1}, {"03_02_bedroom_podokonnik2", 0}, {"03_03_gurnal_otkritii", 0},
+    {"03_03_cabinet_statuetka2_01", 0}, {"03_03_cabinet_statuetka2_02", 0}, {"03_03_cabinet_statuetka2_03", 0},
+    {"03_03_cabinet_statuetka2_04", 0}, {"03_03_cabinet_statuetka2_05", 0}, {"03_03_cabinet_statuetka2_06", 0},
+    {"03_03_cabinet_statuetka2_07", 0}, {"03_03_cabinet_statuetka2_08", 0}, {"03_03_cabinet_statuetka2_09", 0},
+    {"03_03_cabinet_statuetka2_10", 0}, {"03_03_kartina_kluc_10", 0}, {"03_03_kartina_kluc_09", 0},
+    {"03_03_kartina_kluc_08", 0}, {"03_03_kartina_kluc_07", 0}, {"03_03_kartina_kluc_06", 0},
+    {"03_04_korob3_08", 0}, {"03_04_Shield_06", 0}, {"03_04_korob2_06", 0},
+    {"03_shk2_door1", 0}, {"03_shk2_door2", 0},
+};
+
+const GroupFlags kLoc3Flags[] = {
+    {"07_01_room.scene", 64},        {"07_01_room_kust.scene", 64},  {"07_01_room_lesok.scene", 64},
+    {"07_01_room_palma.scene", 64},  {"07_01_room_stone.scene", 64}, {"07_01_room_tree.scene", 64},
+    {"07_01_room_pyramid.scene", 64}, {"07_02_scene.scene", 64},     {"03_07_lights.scene", 64},
+    {"01_hero_dress.scene", 10},     {"02_lord.scene", 8},           {"04_villain.scene", 8},
+    {"10_butler.scene", 8},          {"03_minigame_16.scene", 16},   {"06_marvek.scene", 64},
+    {"07_officer.scene", 64},        {"15_conq.scene", 64},          {"15_conq2.scene", 64},
+    {"15_conq3.scene", 64},
+};
+
+/// A piece added to a task by name: room, camera, shown when the task starts.
+struct Piece
+{
+    const char* name;
+    int room, cam, show;
+};
+const Piece kLoc3Scrolls[] = {{"03_05_az_Svitok_03", 5, 7, 0}, {"03_05_az_Svitok_04", 5, 5, 0},
+                              {"03_05_az_Svitok_06", 5, 3, 1}, {"03_05_az_Svitok_08", 5, 8, 0},
+                              {"03_05_az_Svitok_09", 5, 2, 1}};
+const Piece kLoc3Cards[] = {{"03_06_az_MagKarta_03", 6, 7, 0}, {"03_06_az_MagKarta_04", 6, 6, 0},
+                            {"03_06_az_MagKarta_05", 6, 4, 0}, {"03_06_az_MagKarta_06", 6, 4, 0},
+                            {"03_06_az_MagKarta_07", 6, 4, 0}, {"03_06_az_MagKarta_08", 6, 4, 0},
+                            {"03_06_az_MagKarta_09", 6, 8, 1}, {"03_06_az_MagKarta_10", 6, 3, 1}};
+const Piece kLoc3Brooches[] = {
+    {"03_05_az_Brosh_01_Blue_02", 5, 8, 0},   {"03_05_az_Brosh_01_Red_02", 5, 2, 1},
+    {"03_06_az_Brosh_01_Red_03", 6, 7, 0},    {"03_06_az_Brosh_01_Yellow_02", 6, 7, 0},
+    {"03_06_az_Brosh_01_Blue_03", 6, 6, 0},   {"03_06_az_Brosh_01_Yellow_01", 6, 9, 0},
+    {"03_06_az_Brosh_01_Yellow_03", 6, 5, 0}, {"03_06_az_Brosh_01_Red_01", 6, 5, 0},
+    {"03_06_az_Brosh_01_Blue_04", 6, 5, 0},   {"03_06_az_Brosh_01_Blue_01", 6, 8, 0}};
+
+/// A hot spot clicked, its animation run, and what it uncovers shown.
+struct Uncover
+{
+    const char* spot;
+    int room, cam, show;
+    const char* anim;
+    const char* revealed; ///< nullptr: nothing
+};
+const Uncover kLoc3Hiding[] = {
+    {"03_03_az_room_tainik", 3, 4, 1, "03_03_room_tainik", "03_03_az_cabinet_statuetka_10"},
+    {"03_03_az_cabinet_shtory_anim1", 3, 1, 1, "03_cabinet_shtory_anim1", "03_03_az_kartina_kluc_04"},
+    {"03_03_az_cabinet_shtory_anim2", 3, 1, 1, "03_cabinet_shtory_anim2", nullptr},
+    {"03_03_az_cabinet_shtory_anim3", 3, 2, 1, "03_cabinet_shtory_anim3", "03_03_az_kartina_kluc_03"},
+};
+const Uncover kLoc3Bricks[] = {
+    {"03_04_az_sekret_kirpic_01", 4, 11, 1, "03_sekret_kirpic_01", "03_04_az_pticka1_05"},
+    {"03_04_az_sekret_kirpic_02", 4, 10, 1, "03_sekret_kirpic_02", "03_04_az_shpric_08"},
+    {"03_04_az_sekret_kirpic_03", 4, 7, 0, "03_sekret_kirpic_03", "03_04_az_shpric_07"},
+    {"03_04_az_sekret_kirpic_04", 4, 10, 0, "03_sekret_kirpic_04", "03_04_az_shpric_06"},
+    {"03_05_az_room_tainik", 4, 8, 0, "03_05_room_tainik", "03_05_az_Svitok_08"},
+    {"03_06_az_room_pol", 4, 7, 1, "03_06_room_pol", "03_06_az_MagKarta_03"},
 };
 } // namespace
 
@@ -685,4 +768,485 @@ void sc_00_ginterface::initLoc2()
         if (p.submaterial)
             setRttTextureSubmaterial(p.submaterial);
     }
+}
+
+void sc_00_ginterface::taskAddUncover(const char* spot, int room, int cam, int show, const char* anim,
+                                      const char* revealed)
+{
+    taskAddClick(handleOf(spot), room, cam, show);
+    taskAddNotify(anim, 100, 1);
+    if (revealed)
+        taskAddVisibleObj1(revealed, 1);
+}
+
+void sc_00_ginterface::initLoc3()
+{
+    TQ_TRACE(" initLoc3()");
+    setVisibleByName("03_az.scene", false);
+    for (const Shown& s : kLoc3Visibility)
+        setVisible(handleOf(s.name), s.show != 0);
+    for (const GroupFlags& g : kLoc3Flags)
+        setVisibleFlagsByName(g.group, 1, g.mask);
+
+    // 0: the story of the location, from the bedroom to the laser room.
+    threadAdd();
+    threadName("main");
+    taskAddCutScene3("07_02_scene", 100, 2, 1);
+    taskAddStopCutSceneSound();
+    taskAddCutScene3("03_01_scene", 100, 2, 1);
+    taskAddStopCutSceneSound();
+    taskAddNotify("01_cam_move", 5101, 1);
+    taskAddNotify("00_sfx_env", 1003, 1);
+    taskAddTaskToJournal(3200);
+    taskAddDialog(3000);
+    taskAddHelpOn("main");
+    taskAddClick(handleOf("03_01_az_bedroom_reshetka"), 1, 2);
+    taskAddDialog(3024);
+    taskAddClick(handleOf("03_01_az_bedroom_stol"), 1, 2);
+    taskAddNotify("03_01_az_bedroom_stol_msz", 100);
+    taskAddClick(handleOf("03_01_az_bedroom_reshetka"), 1, 2);
+    taskAddVisibleObj1("03_01_az_bedroom_reshetka_npz", 1);
+    taskAddNotify("03_01_az_bedroom_reshetka_npz", 50);
+    taskAddShowTask(301);
+    taskAddTaskToJournal(3201);
+    taskAddDialog(3001);
+    {
+        int rooms[] = {1, 1, 1, 1};
+        int cams[] = {5, 5, 5, 5};
+        taskAddUseObjEx(301, "03_01_az_reshetka_bolt", 4, rooms, cams, 1);
+    }
+    for (int i = 0; i < 4; ++i)
+        taskSetAnimAfterUse(i, static_cast<int>(handleOf(ScriptObject::indexedKey("03_reshetka_bolt_", i + 1).c_str())),
+                            100);
+    taskAddShowTask(302);
+    taskAddNotify("03_bedroom_reshetka", 100);
+    taskAddDialog(3002);
+    taskAddUseObj1(302, "03_01_az_camera", 1, 5);
+    taskAddMiniGame("00_minigame_starter", 1004);
+    taskAddVisibleObj1("03_01_az_exit_to_02_ct", 0);
+    taskAddVisibleObj1("03_01_az_exit_to_02_ct1", 1);
+    taskAddTaskToJournal(3202);
+    taskAddNotify("03_01_Kamer", 100, 1);
+    taskAddSetParam("minigame_04_end", 1);
+    taskAddDialog(3003);
+    taskAddHelpOn("window");
+    taskAddUseObj1(305, "03_01_az_exit_to_02_ct1", 1, 1, 0);
+    taskHelpCond(0, "03_01_az_exit_to_02_ct0@clicked", 1);
+    taskAddDialog(3022);
+    taskAddShowTask(303);
+    taskAddUseObj1(303, "03_01_az_exit_to_02_ct2", 1, 1);
+    taskAddDeactivate("03_01_az_exit_to_02_msz2", 100);
+    taskAddVisibleObj1("03_01_az_exit_to_02", 1);
+    taskAddNotify("03_02_scene", 300, 1);
+    taskAddNotify("03_01_az_exit_to_02", 100);
+    taskAddClick(handleOf("03_02_az_exit_to_03_ct"), 2, 1);
+    taskAddCutScene3("03_02_scene", 400, CUTSCENE_FADE_NO, 1);
+    taskAddDialog(3004);
+    taskAddShowTask(306);
+    taskAddUseObj1(306, "03_02_az_bedroom_podokonnik2", 2, 1);
+    taskAddVisibleObj1("03_02_bedroom_podokonnik2", 1);
+    taskAddCutScene3("03_02_scene", 100, 2, 1);
+    taskAddStopCutSceneSound();
+    taskAddNotify("01_cam_move", 5303, 1);
+    taskAddVisibleObj1("03_02_az_exit_to_03", 1);
+    taskAddTaskToJournal(3203);
+    taskAddDialog(3006);
+    taskAddUseObj1(307, "03_03_az_kartina2", 3, 2);
+    for (const char* key : {"03_03_kartina_kluc_06", "03_03_kartina_kluc_07", "03_03_kartina_kluc_08",
+                            "03_03_kartina_kluc_09", "03_03_kartina_kluc_10"})
+        taskAddVisibleObj1(key, 1);
+    taskAddCutScene3("03_03_scene", 100, 3, 1);
+    taskAddStopCutSceneSound();
+    taskAddNotify("00_sfx_env", 1001, 1);
+    taskAddTaskToJournal(3204);
+    taskAddVisibleObj1("03_03_az_exit_to_04_ct0", 0);
+    taskAddDialog(3007);
+    taskAddClick(handleOf("03_03_az_exit_to_04_ct"), 3, 4);
+    taskAddDialog(3008);
+    taskAddShowTask(309);
+    taskAddShowTask(310);
+    taskAddUseObj1(309, "03_03_az_exit_to_04_ct1", 3, 4);
+    taskAddVisibleObj1("03_03_gurnal_otkritii", 1);
+    taskAddDialog(3036);
+    taskAddUseObj1(310, "03_03_az_exit_to_04_ct2", 3, 4);
+    taskAddNotify("03_03_az_gurnal_pod_dver'_msz", 100);
+    taskAddVisibleObj1("03_03_az_Key2_02", 1);
+    taskAddHelpOn("door_key");
+    taskAddUseObj1(311, "03_03_az_exit_to_04_ct3", 3, 4);
+    taskAddNotify("00_movies", 2005, 1);
+    taskAddNotify("03_03_az_exit_to_04_msz", 300, 1);
+    taskAddNotify("03_03_az_exit_to_04", 100);
+    taskAddVisibleObj1("03_03_az_exit_to_04", 1);
+    taskAddTaskToJournal(3205);
+    taskAddDialog(3009);
+    for (const char* name : {"ptici_use", "salfetka", "pticka", "shpric", "verevka"})
+        taskAddHelpOn(name);
+    taskAddFindObj1(313, "03_04_az_Gun", 4, 4, 0);
+    taskAddVisibleObj1("03_04_az_exit_to_05_ct0", 0);
+    taskAddVisibleObj1("03_04_az_exit_to_05_ct1", 1);
+    taskAddShowTask(314);
+    taskAddHelpOn("main");
+    taskAddUseObj1(313, "03_04_az_exit_to_05_ct", 4, 2, 0);
+    taskHelpCond(0, "shpric_picked", 1);
+    taskAddCutScene3("03_04_scene", 200, 3, 1);
+    taskAddStopCutSceneSound();
+    taskAddNotify("01_cam_move", 5402, 1);
+    taskAddDialog(3011);
+    taskAddShowTask(312);
+    taskAddUseObj1(312, "03_04_az_exit_to_05_ct2", 4, 2);
+    taskAddCutScene3("03_05_scene", 100, 3, 1);
+    taskAddDialog(3012);
+    taskAddShowTask(315);
+    taskAddUseObj1(315, "03_04_az_exit_to_05_ct3", 4, 2);
+    taskAddCutScene3("03_07_scene", 100, 3, 1);
+    taskAddStopCutSceneSound();
+    taskAddNotify("00_sfx_env", 1003, 1);
+    for (const char* name : {"03_04_korob3_08", "03_04_Shield_06", "03_04_korob2_06", "03_04_az_exit_to_05_ct4"})
+        taskAddVisibleObj1(name, 1);
+    taskAddClick(handleOf("03_04_az_exit_to_05_ct4"), 4, 2);
+    taskAddNotify("03_04_az_exit_to_05", 100);
+    taskAddNotify("03_04_az_exit_to_05_msz", 100, 1);
+    taskAddTaskToJournal(3206);
+    taskAddDialog(3013);
+    taskAddFindObjEx(317, "", 0, nullptr, nullptr, 1);
+    for (const Piece& p : kLoc3Scrolls)
+        taskAddPikedObj(p.name, p.room, p.cam, p.show);
+    taskAddDeactivate("03_05_az_Svitok_os", 100);
+    taskAddTaskToJournal(3207);
+    taskAddDialog(3014);
+    taskAddHideTask(317);
+    taskAddVisibleObj1("03_05_az_libraryshkaf_05_ct0", 0);
+    taskAddClick(handleOf("03_05_az_libraryshkaf_05_ct"), 5, 4);
+    taskAddMiniGame("00_minigame_starter", 1016);
+    taskAddDialog(3015);
+    taskAddCutScene3("03_minigame_16", 200, CUTSCENE_FADE_NO, 1);
+    taskAddVisibleObj1("03_05_az_exit_to_06_npz", 1);
+    taskAddNearPlaneMini("03_05_az_Door01_npm", 5, 11);
+    taskHelpCond(0, "03_05_az_teleskop@used", 1);
+    taskAddNotify("03_05_az_Door01_msz", 100);
+    taskAddDialog(3016);
+    taskAddShowTask(319);
+    taskAddUseObj1(321, "03_05_az_exit_to_06_ct", 5, 11);
+    taskSetStartWithoutImage(1);
+    taskAddVisibleObj1("03_05_az_exit_to_06", 1);
+    taskAddNotify("03_05_az_exit_to_06", 100);
+    taskAddTaskToJournal(3208);
+    taskAddDialog(3017);
+    taskAddVisibleObj1("03_05_az_exit_to_06", 1);
+    taskAddVisibleObj1("03_05_az_exit_to_06_npz", 0);
+    taskAddClick(handleOf("03_06_az_knopka2"), 6, 4);
+    taskAddNotify("03_06_az_knopka2_msz", 100);
+    taskAddNotify("01_cam_move", 600, 1);
+    taskAddHelpOn("magkarta");
+    taskAddHelpOn("izolenta");
+    taskAddDialog(3018);
+    taskAddUseObj1(320, "03_06_az_knopka1", 6, 2);
+    taskAddMiniGame("00_minigame_starter", 1036);
+    taskAddNotify("00_sfx_env", 1008, 1);
+    taskAddVisibleObj1("03_06_az_lazer", 0);
+    taskAddNotify("00_movies", 3032, 1);
+    taskAddNotify("03_lazer_switcher", 100, 1);
+    for (const char* name : {"03_06_az_pluwka", "03_06_az_kompstol", "03_06_az_tumba03", "03_06_az_stol_door1",
+                             "03_06_az_shkaf_door2", "03_06_az_shkaf_door1", "03_06_az_bokal02_ct"})
+        taskAddVisibleObj1(name, 1);
+    taskAddHelpOn("scissors");
+    taskAddHelpOn("isolenta_use");
+    taskAddUseObj1(324, "03_06_az_detector", 6, 9);
+    taskAddVisibleObj1("03_06_az_komp_knopka", 0);
+    taskAddDialog(3021);
+    taskAddClick(handleOf("03_06_az_komp_knopka_ct"), 6, 9);
+    taskAddNotify("03_06_az_komp_knopka_msz", 100);
+    taskAddMiniGame("00_minigame_starter", 1006);
+    taskAddNotify("00_movies", 3031, 1);
+    taskAddDeactivate("03_06_az_komp_knopka_os", 100);
+    taskAddDialog(3071);
+    taskAddWaitBonus(326);
+    taskAddNotify("00_loader", 1004);
+
+    // 1: the picture with the hidden puzzle.
+    threadAdd();
+    taskAddClick(handleOf("03_03_az_kartina4"), 1, 1);
+    taskAddMiniGame("00_minigame_starter", 1031);
+    taskAddNotify("03_03_az_kartina4_msz", 100);
+
+    // 2: the window of the first room.
+    threadAdd();
+    threadName("window");
+    taskAddClick(handleOf("03_01_az_exit_to_02_ct0"), 1, 1);
+    taskAddNotify("03_01_az_exit_to_02_msz", 100);
+
+    // 3: the candlestick lit at the fire.
+    threadAdd();
+    threadRoom(5);
+    taskAddUseObj1(319, "03_05_az_bigfire_03", 5, 2);
+    taskNoHideItem();
+    taskAddChangeItem(319, 321);
+
+    // 4: the birds open the chest of the hall.
+    threadAdd();
+    threadName("ptici_use");
+    taskAddUseObj1(316, "03_04_az_hall_sunduk_door", 4, 5);
+    taskAddDialog(3023);
+    taskAddMiniGame("00_minigame_starter", 1005);
+    taskAddVisibleObj1("03_04_az_hall_sunduk", 1);
+    taskAddNotify("03_04_az_hall_sunduk_msz", 100);
+
+    // 5 to 8: tape and scissors, the tape cut and wound round the glass.
+    threadAdd();
+    threadName("izolenta");
+    taskAddFindObj1(323, "03_06_az_izolenta", 6, 3, 0);
+    taskSetStartWithoutImage(1);
+    threadAdd();
+    threadName("scissors");
+    taskAddFindObj1(322, "03_06_az_tumba_scissors", 6, 1, 0);
+    taskHelpObj(0, "03_06_az_tumba_box2");
+    taskSetStartWithoutImage(1);
+    threadAdd();
+    taskAddGetParam("03_06_az_izolenta@picked", 1);
+    taskAddGetParam("03_06_az_tumba_scissors@picked", 1);
+    taskAddHideTask(322);
+    taskAddChangeItem(323, 325);
+    threadAdd();
+    threadName("isolenta_use");
+    taskAddUseObj1(325, "03_06_az_bokal02_ct", 6, 9, 0);
+    taskNoHideItem();
+    taskSetStartWithoutImage(1);
+    taskAddChangeItem(325, 324);
+
+    // 9, 10: the candlestick and the lenses.
+    threadAdd();
+    threadRoom(5);
+    taskAddFindObj1(319, "03_05_az_candlestick", 5, 2);
+    taskSetStartWithoutImage(1);
+    threadAdd();
+    threadRoom(5);
+    {
+        int rooms[] = {5, 5, 5, 5, 5};
+        int cams[] = {8, 8, 7, 7, 5};
+        taskAddFindObjEx(318, "03_05_az_Linza", 5, rooms, cams, 1);
+    }
+    for (int lens : {0, 1, 4, 3, 2})
+        taskShowOnTask(lens, 0);
+    taskSetStartWithoutImage(1);
+
+    // 11: the magnetic card in ten pieces over rooms 5 and 6.
+    threadAdd();
+    threadName("magkarta");
+    {
+        int rooms[] = {5, 5};
+        int cams[] = {6, 9};
+        taskAddFindObjEx(320, "03_05_az_MagKarta", 2, rooms, cams, 1);
+    }
+    for (const Piece& p : kLoc3Cards)
+        taskAddPikedObj(p.name, p.room, p.cam, p.show);
+    taskHelpObj(4, "03_06_az_tumba_box11");
+    taskHelpObj(5, "03_06_az_tumba_box12");
+    taskHelpObj(6, "03_06_az_tumba_box08");
+    taskHelpObj(7, "03_06_az_tumba_box09");
+    for (int card = 2; card <= 9; ++card)
+        taskHelpCond(card, "03_05_az_exit_to_06_ct@used", 1);
+    taskShowOnTask(1, 0);
+    taskSetStartWithoutImage(1);
+
+    // 12: the lenses in the telescope.
+    threadAdd();
+    threadRoom(5);
+    taskAddUseObj1(318, "03_05_az_teleskop", 5, 1);
+    taskAddVisibleObj1("03_05_az_teleskop_npm", 1);
+    taskAddNotify("03_05_az_teleskop_npm", 2000, 1);
+
+    // 13 to 17: the finds of the bedroom.
+    threadAdd();
+    threadRoom(1);
+    taskAddFindObj1(301, "03_01_az_kitchen_knife", 1, 7);
+    taskSetStartWithoutImage(1);
+    threadAdd();
+    threadRoom(1);
+    {
+        int rooms[] = {1, 1, 1, 1, 1, 1, 1, 1, 1, 1};
+        int cams[] = {1, 10, 1, 1, 7, 7, 9, 11, 4, 4};
+        taskAddFindObjEx(302, "03_01_az_provodok", 10, rooms, cams, 1);
+    }
+    taskHelpObj(0, "03_01_az_baldahin_02");
+    taskHelpObj(2, "03_01_az_baldahin_02");
+    taskHelpObj(8, "03_01_az_bedroom_shkaf_box1");
+    for (int wire : {0, 6, 8, 9})
+        taskShowOnTask(wire, 0);
+    taskSetStartWithoutImage(1);
+    threadAdd();
+    threadRoom(1);
+    taskAddFindObj1(303, "03_01_az_Oil", 1, 7, 0);
+    taskSetStartWithoutImage(1);
+    threadAdd();
+    threadRoom(1);
+    taskAddFindObj1(304, "03_01_az_axe", 1, 4);
+    taskSetStartWithoutImage(1);
+    threadAdd();
+    threadRoom(1);
+    {
+        int rooms[] = {1, 1, 1, 1, 1};
+        int cams[] = {1, 1, 1, 4, 3};
+        taskAddFindObjEx(305, "03_01_az_reshetka_kluc", 5, rooms, cams, 1);
+    }
+    taskShowOnTask(0, 0);
+    taskShowOnTask(2, 0);
+    taskSetStartWithoutImage(1);
+
+    // 18 to 21: the canopy, the dish and the curtains of the bedroom.
+    threadAdd();
+    taskAddClick(handleOf("03_01_az_baldahin_01"), 1, 1);
+    taskAddNotify("03_baldahin_01", 100, 1);
+    taskAddVisibleObj1("03_01_az_pillow", 1);
+    taskAddClick(handleOf("03_01_az_baldahin_02"), 1, 1);
+    taskAddNotify("03_baldahin_02", 100, 1);
+    taskAddVisibleObj1("03_01_az_baldahin_02_npz", 1);
+    threadAdd();
+    taskAddClick(handleOf("03_01_az_bludo_krihka"), 1, 7, 0);
+    taskAddNotify("03_bludo_krihka", 100);
+    threadAdd();
+    taskAddUncover("03_01_az_bedroom_shtory_01", 1, 1, 1, "03_shtory_anim1", "03_01_az_reshetka_kluc_01");
+    threadAdd();
+    taskAddUncover("03_01_az_bedroom_shtory_02", 1, 1, 1, "03_shtory_anim2", nullptr);
+
+    // 22, 23: the axe frees the windowsill board.
+    threadAdd();
+    threadRoom(1);
+    taskAddUseObj1(304, "03_01_az_bedroom_podokonnik1", 1, 1);
+    taskAddNotify("03_bedroom_podokonnik1", 100, 1);
+    taskAddVisibleObj1("03_01_az_bedroom_podokonnik02", 1);
+    threadAdd();
+    threadRoom(1);
+    taskAddFindObj1(306, "03_01_az_bedroom_podokonnik02", 1, 1, 0);
+    taskHelpCond(0, "03_01_az_bedroom_podokonnik1@used", 1);
+    taskSetStartWithoutImage(1);
+    taskAddVisibleObj1("03_bedroom_podokonnik1", 0);
+
+    // 24 to 26: the picture's key and the statuettes of the fountain.
+    threadAdd();
+    threadRoom(3);
+    {
+        int rooms[] = {3, 3, 3, 3, 3};
+        int cams[] = {7, 4, 2, 1, 3};
+        taskAddFindObjEx(307, "03_03_az_kartina_kluc", 5, rooms, cams, 1);
+    }
+    taskHelpCond(4, "03_03_az_cabinet_fontan@used", 1);
+    for (int piece : {1, 2, 3, 4})
+        taskShowOnTask(piece, 0);
+    taskSetStartWithoutImage(1);
+    threadAdd();
+    threadRoom(3);
+    {
+        int rooms[] = {3, 3, 3, 3, 3, 3, 3, 3, 3, 3};
+        int cams[] = {4, 1, 2, 1, 1, 5, 3, 1, 1, 4};
+        taskAddFindObjEx(308, "03_03_az_cabinet_statuetka", 10, rooms, cams, 1);
+    }
+    taskHelpObj(4, "03_03_az_parketina");
+    taskHelpObj(7, "03_03_az_cabinet_shkaf_door2");
+    for (int statuette : {8, 9, 1, 0, 2, 5})
+        taskShowOnTask(statuette, 0);
+    taskSetStartWithoutImage(1);
+    threadAdd();
+    threadRoom(3);
+    taskAddUseObj1(308, "03_03_az_cabinet_fontan", 3, 3);
+    taskAddNotify("00_movies", 3040, 1);
+    for (int i = 1; i <= 10; ++i)
+        taskAddVisibleObj1(ScriptObject::indexedKey("03_03_cabinet_statuetka2_", i), 1);
+    taskAddNotify("03_03_az_cabinet_fontan_msz", 100);
+
+    // 27 to 29: the journal of discoveries, the ice knife, the door key.
+    threadAdd();
+    threadRoom(3);
+    taskAddFindObj1(309, "03_03_az_gurnal_otkritii02", 3, 7);
+    taskSetStartWithoutImage(1);
+    threadAdd();
+    threadRoom(3);
+    taskAddFindObj1(310, "03_03_az_knife_ice", 3, 6);
+    taskSetStartWithoutImage(1);
+    threadAdd();
+    threadName("door_key");
+    taskAddFindObj1(311, "03_03_az_Key2_01", 3, 9, 0);
+    taskSetStartWithoutImage(1);
+
+    // 30 to 33: the cabinet's hiding places.
+    for (const Uncover& u : kLoc3Hiding)
+    {
+        threadAdd();
+        taskAddUncover(u.spot, u.room, u.cam, u.show, u.anim, u.revealed);
+    }
+
+    // 34: the rope.
+    threadAdd();
+    threadName("verevka");
+    taskAddFindObj1(312, "03_04_az_hall_verevka", 4, 5);
+    taskSetStartWithoutImage(1);
+
+    // 35 to 40: secret bricks and floor boards.
+    for (const Uncover& u : kLoc3Bricks)
+    {
+        threadAdd();
+        taskAddUncover(u.spot, u.room, u.cam, u.show, u.anim, u.revealed);
+    }
+
+    // 41: the syringe in fifteen pieces; with it found and the gun in hand
+    // the way to room 5 opens.
+    threadAdd();
+    threadName("shpric");
+    {
+        int rooms[] = {4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4};
+        int cams[] = {5, 6, 8, 4, 2, 6, 7, 10, 3, 5, 11, 8, 5, 2, 10};
+        taskAddFindObjEx(314, "03_04_az_shpric", 15, rooms, cams, 1);
+    }
+    for (int piece : {3, 7, 2, 0, 9, 6, 11, 12, 4, 13, 5, 1})
+        taskShowOnTask(piece, 0);
+    for (int piece : {0, 9, 12})
+        taskHelpCond(piece, "03_04_az_hall_sunduk_msz@lock", 0);
+    taskSetStartWithoutImage(1);
+    taskAddSetParam("shpric_picked", 1);
+    taskAddGetParam("03_04_az_Gun@picked", 1);
+    taskAddDialog(3010);
+    taskAddHideTask(314);
+    taskAddVisibleObj1("03_04_az_exit_to_05_ct1", 0);
+    taskAddVisibleObj1("03_04_az_exit_to_05_ct", 1);
+
+    // 42: the birds.
+    threadAdd();
+    threadName("pticka");
+    {
+        int rooms[] = {4, 4, 4, 4, 4, 4, 4, 4, 4, 4};
+        int cams[] = {4, 4, 1, 2, 11, 3, 3, 4, 7, 3};
+        taskAddFindObjEx(316, "03_04_az_pticka1", 10, rooms, cams, 1);
+    }
+    taskShowOnTask(0, 0);
+    taskSetStartWithoutImage(1);
+
+    // 43: the bonus, ten brooches.
+    threadAdd(0);
+    threadName("brosh");
+    threadRoom(5);
+    threadBonusTime(180);
+    taskAddFindObjEx(326, "", 0, nullptr, nullptr, 1);
+    for (const Piece& p : kLoc3Brooches)
+        taskAddPikedObj(p.name, p.room, p.cam, p.show);
+    taskHelpObj(3, "03_06_az_tumba_box07");
+    taskHelpObj(4, "03_06_az_tumba_box10");
+    taskHelpObj(6, "03_06_az_tumba_box3");
+    taskHelpObj(8, "03_06_az_tumba_box4");
+    taskSetStartWithoutImage(1);
+
+    // 44: the napkin.
+    threadAdd();
+    threadName("salfetka");
+    taskAddFindObj1(315, "03_04_az_salfetka", 4, 8, 0);
+    taskSetStartWithoutImage(1);
+
+    static const char* const kPictures[] = {
+        "inv_kitchen_knife", "inv_provodok",     "inv_Oil",          "inv_axe",
+        "inv_reshetka_kluc", "inv_bedroom_podokonnik", "inv_kartina_kluc", "inv_cabinet_statuetka",
+        "inv_gurnal_otkritii", "inv_knife_ice",  "inv_Key3",         "inv_hall_verevka",
+        "inv_Gun",           "inv_shpric",       "inv_salfetka",     "inv_pticka1",
+        "inv_Svitok",        "inv_Linza",        "inv_candlestick",  "inv_MagKarta",
+        "inv_candlestick_fire", "inv_scissors",  "inv_izolenta2",    "inv_izolenta4",
+        "inv_izolenta3",     "inv_brosh"};
+    for (int i = 0; i < 26; ++i)
+        addRttTask(301 + i, kPictures[i]);
 }

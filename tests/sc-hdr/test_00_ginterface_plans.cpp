@@ -1,4 +1,4 @@
-// The play plans of locations 1 and 2 on fixtures that hold the objects the
+// The play plans of locations 1 to 3 on fixtures that hold the objects the
 // plans name: the set-up of visibility and scene groups, the threads and their
 // tasks in the order the saved games rely on, the objects, conditions and
 // after-use actions of the object tasks, the item pictures, and the story
@@ -390,5 +390,164 @@ TEST_F(Location2, TorchAndBatteriesMakeALitTorch)
     EXPECT_EQ(gi->threads[11].cur_task, 4);
     EXPECT_EQ(gi->existItem(215), 1);
     EXPECT_EQ(gi->existItem(212), 0);
+}
+} // namespace
+
+namespace
+{
+class Location3 : public tq::GInterfaceFixture
+{
+protected:
+    void SetUp() override
+    {
+        GInterfaceFixture::SetUp();
+        CVirtualScript::setVarI("cur_loc", 3);
+        spies({"00_loader", "journal", "interface", "00_hint", "02_dialogs", "01_cam_move", "07_02_scene"});
+        group = prop("03_az.scene");
+        inGroup = prop("03_03_az_lamp", "", {}, group->getNode());
+        for (const char* name : {"03_01_az_stol", "03_shk2_door2", "10_butler.scene", "01_hero_dress.scene",
+                                 "03_reshetka_bolt_03", "03_06_az_MagKarta_03", "03_06_az_tumba_box11",
+                                 "03_05_az_Brosh_01_Red_02", "03_06_az_tumba_box4", "03_05_az_Svitok_09",
+                                 "03_06_az_izolenta", "03_06_az_tumba_scissors", "inv_brosh"})
+            objects[name] = prop(name);
+        start();
+    }
+    const GI::__TASK& task(int thread, int index) { return gi->threads[thread].tasks[index]; }
+    OBJECT_HANDLE of(const std::string& name) { return h(gApp.findObject(name)); }
+
+    CObject* group = nullptr;
+    CObject* inGroup = nullptr;
+    std::map<std::string, CObject*> objects;
+};
+
+TEST_F(Location3, ThePlanBuildsFortyFiveThreadsInTheirSavedOrder)
+{
+    ASSERT_EQ(gi->threads.size(), 45u);
+    const struct
+    {
+        int thread;
+        const char* name;
+        int tasks, help, room, bonus;
+    } threads[] = {
+        {0, "main", 214, 1, -1, 0},    {1, "", 3, 1, -1, 0},        {2, "window", 2, 1, -1, 0},
+        {3, "", 2, 1, 5, 0},           {4, "ptici_use", 5, 1, -1, 0}, {5, "izolenta", 1, 1, -1, 0},
+        {6, "scissors", 1, 1, -1, 0},  {7, "", 4, 1, -1, 0},        {8, "isolenta_use", 2, 1, -1, 0},
+        {9, "", 1, 1, 5, 0},           {10, "", 1, 1, 5, 0},        {11, "magkarta", 1, 1, -1, 0},
+        {12, "", 3, 1, 5, 0},          {13, "", 1, 1, 1, 0},        {14, "", 1, 1, 1, 0},
+        {17, "", 1, 1, 1, 0},          {18, "", 6, 1, -1, 0},       {19, "", 2, 1, -1, 0},
+        {20, "", 3, 1, -1, 0},         {21, "", 2, 1, -1, 0},       {22, "", 3, 1, 1, 0},
+        {23, "", 2, 1, 1, 0},          {26, "", 13, 1, 3, 0},       {29, "door_key", 1, 1, -1, 0},
+        {30, "", 3, 1, -1, 0},         {32, "", 2, 1, -1, 0},       {34, "verevka", 1, 1, -1, 0},
+        {35, "", 3, 1, -1, 0},         {40, "", 3, 1, -1, 0},       {41, "shpric", 7, 1, -1, 0},
+        {42, "pticka", 1, 1, -1, 0},   {43, "brosh", 1, 0, 5, 180}, {44, "salfetka", 1, 1, -1, 0},
+    };
+    for (const auto& t : threads)
+    {
+        SCOPED_TRACE(t.thread);
+        const GI::_PLAY_THREAD& th = gi->threads[t.thread];
+        EXPECT_EQ(th.name, t.name);
+        EXPECT_EQ(th.task_count(), t.tasks);
+        EXPECT_EQ(th.help_state, t.help);
+        EXPECT_EQ(th.room, t.room);
+        EXPECT_EQ(th.bonus_time, t.bonus);
+    }
+    int total = 0;
+    for (const GI::_PLAY_THREAD& th : gi->threads)
+        total += th.task_count();
+    EXPECT_EQ(total, 321);
+
+    // Landmarks of the main thread, where its cut scenes and rooms turn.
+    const struct
+    {
+        int index, type, param;
+    } main[] = {{0, GI::TT_CUTSCENE, 100},     {1, GI::TT_NOTIFY, 101},     {6, GI::TT_NOTIFY, 10000},
+                {7, GI::TT_CUTSCENE, 100},     {14, GI::TT_NOTIFY, 5101},   {29, GI::TT_USE, 301},
+                {34, GI::TT_MINIGAME, 1004},   {48, GI::TT_NOTIFY, 300},    {51, GI::TT_CUTSCENE, 400},
+                {52, GI::TT_SHOW_INTERFACE, -1}, {57, GI::TT_CUTSCENE, 100}, {74, GI::TT_NOTIFY, 101},
+                {76, GI::TT_CUTSCENE, 100},    {115, GI::TT_USE, 313},      {118, GI::TT_CUTSCENE, 200},
+                {159, GI::TT_FIND, 317},       {166, GI::TT_MINIGAME, 1016}, {168, GI::TT_CUTSCENE, 200},
+                {171, GI::TT_NEAR_PLANE_MINI, 111}, {189, GI::TT_MINIGAME, 1036}, {208, GI::TT_MINIGAME, 1006},
+                {212, GI::TT_WAIT_BONUS, 326}, {213, GI::TT_NOTIFY, 1004}};
+    for (const auto& m : main)
+    {
+        SCOPED_TRACE(m.index);
+        EXPECT_EQ(task(0, m.index).type, m.type);
+        if (m.param != -1)
+        {
+            EXPECT_EQ(task(0, m.index).param, m.param);
+        }
+    }
+    EXPECT_EQ(task(0, 51).no_skip, 1); // the room-2 scene told apart three ways
+    EXPECT_EQ(task(0, 57).no_skip, 0);
+    EXPECT_EQ(task(0, 62).type, GI::TT_SHOW_INTERFACE);
+    EXPECT_EQ(task(0, 115).objs[0].help_param, "shpric_picked");
+    EXPECT_EQ(task(0, 171).objs[0].help_param, "03_05_az_teleskop@used");
+    EXPECT_EQ(task(41, 1).str, "shpric_picked");
+    EXPECT_EQ(task(3, 0).no_hide_item, 1);
+    EXPECT_EQ(task(8, 1).show_on_start, 324);
+}
+
+TEST_F(Location3, PiecesJoinedByNameKeepTheirRoomsShowsAndHints)
+{
+    EXPECT_EQ(task(0, 29).objs[2].anim_obj_after_use, of("03_reshetka_bolt_03"));
+
+    const struct
+    {
+        int thread, task, count;
+        int piece;
+        const char* name;
+        int room, cam, shown;
+    } pieces[] = {{11, 0, 10, 2, "03_06_az_MagKarta_03", 6, 7, 0},
+                  {43, 0, 10, 1, "03_05_az_Brosh_01_Red_02", 5, 2, 1},
+                  {0, 159, 5, 4, "03_05_az_Svitok_09", 5, 2, 1}};
+    for (const auto& p : pieces)
+    {
+        SCOPED_TRACE(p.name);
+        const GI::__TASK& t = task(p.thread, p.task);
+        ASSERT_EQ(t.obj_count, p.count);
+        EXPECT_EQ(t.objs[p.piece].obj, of(p.name));
+        EXPECT_EQ(t.objs[p.piece].room, p.room);
+        EXPECT_EQ(t.objs[p.piece].cam, p.cam);
+        EXPECT_EQ(t.objs[p.piece].show_on_start, p.shown);
+    }
+    const GI::__TASK& cards = task(11, 0);
+    EXPECT_EQ(cards.objs[4].help_obj, of("03_06_az_tumba_box11"));
+    EXPECT_EQ(cards.objs[1].help_value, -1);
+    for (int card = 2; card <= 9; ++card)
+        EXPECT_EQ(cards.objs[card].help_param, "03_05_az_exit_to_06_ct@used") << card;
+    EXPECT_EQ(task(43, 0).objs[8].help_obj, of("03_06_az_tumba_box4"));
+    const GI::__TASK& syringe = task(41, 0);
+    for (int piece : {0, 9, 12})
+        EXPECT_EQ(syringe.objs[piece].help_param, "03_04_az_hall_sunduk_msz@lock") << piece;
+    EXPECT_EQ(syringe.objs[8].show_on_start, 1);
+    EXPECT_EQ(syringe.objs[7].show_on_start, 0);
+
+    ASSERT_EQ(gi->rttCount, 52);
+    EXPECT_EQ(gi->pictures[51].name, "00_inv_326_01_rtt");
+    EXPECT_EQ(gi->pictures[51].obj, h(objects["inv_brosh"]));
+}
+
+TEST_F(Location3, TheSetUpHidesTheHotSpotsAndMarksTheSceneGroups)
+{
+    EXPECT_FALSE(visible(inGroup));
+    EXPECT_TRUE(visible(objects["03_01_az_stol"]));
+    EXPECT_FALSE(visible(objects["03_shk2_door2"]));
+    EXPECT_EQ(objects["10_butler.scene"]->getEntity()->getVisibilityFlags(), 8u);
+    EXPECT_EQ(objects["01_hero_dress.scene"]->getEntity()->getVisibilityFlags(), 10u);
+}
+
+TEST_F(Location3, TapeAndScissorsMakeCutTape)
+{
+    notify(555);
+    gi->invAddTask(323, 0, 1, 1, 0);
+    gi->invAddTask(322, 0, 1, 1, 0);
+    CVirtualScript::setVarI("03_06_az_izolenta@picked", 1);
+    gi->gameOnNotify(0, 0);
+    EXPECT_EQ(gi->threads[7].cur_task, 1);
+    CVirtualScript::setVarI("03_06_az_tumba_scissors@picked", 1);
+    gi->gameOnNotify(0, 0);
+    EXPECT_EQ(gi->threads[7].cur_task, 4);
+    EXPECT_EQ(gi->existItem(325), 1);
+    EXPECT_EQ(gi->existItem(323), 0);
 }
 } // namespace
