@@ -375,6 +375,24 @@ TEST_F(Location2, TheSetUpShowsTheFirstHotSpotsAndTellsTheExitItsDialog)
     EXPECT_EQ(CVirtualScript::getObjParamI(h(objects["02_03_az_exit_to_04_ct3"]), "dlg_id_use"), 2039);
 }
 
+TEST_F(Location2, TheLoadersBlackScreenCarriesTheProjectorSceneToItsEnd)
+{
+    // Continued at the fade after the projector's cut scene: the loader's
+    // answer ends the fade, and the same answer is taken for the fade back
+    // in, so the thread runs on to the blanket's animation.
+    CVirtualScript::setVarI("thread_00_cur__TASK", 41);
+    CVirtualScript::setConfigI("load_from_save", 1);
+    start();
+    notify(555);
+    EXPECT_EQ(gi->playMode, 4);
+    notify(101); // the first answer comes without a sender
+    EXPECT_EQ(gi->threads[0].cur_task, 41);
+    notify(101, spy("00_loader"));
+    EXPECT_EQ(gi->threads[0].cur_task, 49);
+    EXPECT_EQ(gi->playMode, 1);
+    EXPECT_EQ(var("thread_00_cur__TASK"), 49);
+}
+
 TEST_F(Location2, TorchAndBatteriesMakeALitTorch)
 {
     start();
