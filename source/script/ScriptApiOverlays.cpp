@@ -608,7 +608,14 @@ void CVirtualScript::overlayCreatePanel(const char* o, const char* e, const char
     if (!created)
         return;
     if (material)
-        created->setMaterialName(material);
+    {
+        // As in overlaySetMaterial: OGRE throws for an unknown material, and
+        // a panel without its picture is only a look.
+        if (Ogre::MaterialManager::getSingleton().getByName(material))
+            created->setMaterialName(material);
+        else
+            Log::print("\nWARNING: no material [%s] for overlay element [%s]", material, created->getName().c_str());
+    }
     placeElement(created, position, size);
 }
 

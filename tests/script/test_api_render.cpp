@@ -288,6 +288,12 @@ TEST_F(ApiRender, PanelsAreCreatedPlacedAndDestroyed)
     CVirtualScript::overlaySetVisible("hud", "nothing", nullptr, true);
     EXPECT_NE(Log::captured().find("has no element [nothing]"), std::string::npos);
 
+    // An unknown material leaves the new panel bare, with a log line.
+    Log::captureBegin();
+    CVirtualScript::overlayCreatePanel("hud", "bare", nullptr, "NoSuchMaterial", &position, &size, 300);
+    EXPECT_TRUE(manager.hasOverlayElement("bare"));
+    EXPECT_NE(Log::captured().find("no material [NoSuchMaterial]"), std::string::npos);
+
     CVirtualScript::overlayDestroy("hud", "bar", "knob");
     EXPECT_FALSE(manager.hasOverlayElement("knob"));
     EXPECT_TRUE(manager.hasOverlayElement("bar"));
