@@ -1,4 +1,5 @@
-// The script registered as "07_papirus.sc".
+// The script registered as "07_papirus.sc": the parchment frame around the
+// picture of the story's cut scenes.  100 shows it, 200 hides it.
 #pragma once
 
 #include "CodeScript.h"
@@ -11,4 +12,11 @@ public:
     {
         (void)mostDerived;
     }
+
+    void ON_CREATE() override;
+    void ON_TIME(int id) override;
+    void ON_NOTIFY(int code, OBJECT_HANDLE sender) override;
+
+    void start();
+    void stop();
 };
