@@ -241,6 +241,9 @@ void sc_03_minigame_04::initGame()
         MiniGame::warnDamagedState(kLocation, kNumber);
         genData();
     }
+    // A chip carried when the game was left is put down.
+    selected = -1;
+    drop();
     for (int i = 0; i < kChips; ++i)
     {
         chips[i].slotObject = findObjectIndexed("03_01_game_scheme_", i);

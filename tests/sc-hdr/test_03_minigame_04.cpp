@@ -282,6 +282,12 @@ TEST_F(LightPuzzle, ChipsKeepTheirPlacesAcrossACloseAndASolvedStateWinsAgain)
     Game* game = start();
     drag(2, kSlots[1]);
     drag(0, vec3(-40, -20, -99));
+    // Left with chip 3 in hand: it is down again at the next start.
+    b.engine->notify(b.gameObject, 10003);
+    tq::Board::cursorAt(vec3(game->chips[3].current.x, game->chips[3].current.y, -99), true);
+    frames(2);
+    ASSERT_EQ(game->selected, 3);
+    b.engine->notify(b.gameObject, 20003);
     b.engine->notify(b.gameObject, 1300);
     frames(2);
     const vec3 chip0 = game->chips[0].to;
@@ -291,6 +297,8 @@ TEST_F(LightPuzzle, ChipsKeepTheirPlacesAcrossACloseAndASolvedStateWinsAgain)
     EXPECT_NEAR(game->chips[0].to.x, chip0.x, 1.0f);
     EXPECT_NEAR(game->chips[0].to.y, chip0.y, 0.23f);
     EXPECT_EQ(game->won, 0);
+    EXPECT_EQ(game->selected, -1);
+    EXPECT_EQ(game->dragState, 0);
 
     // Slots filled in the drawn order by the saved state alone.
     b.engine->notify(b.gameObject, 1300);
