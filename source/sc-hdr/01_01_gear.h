@@ -1,13 +1,18 @@
-// The script registered as "01_01_gear.sc".
+// The script registered as "01_01_gear.sc": a gear of the gear puzzle. It
+// reports to "01_minigame_32" as N + 10000 (focus), N + 20000 (loss of
+// focus), N + 30000 (button down) and N + 40000 (button up), N being the
+// number after "01_01_gear_" in its object's name.
 #pragma once
 
-#include "CodeScript.h"
+#include "ClickablePiece.h"
 
-class sc_01_01_gear : public virtual CodeScript
+class sc_01_01_gear : public CClickablePiece
 {
 public:
+    static const Kind kKind;
+
     /// mostDerived: set when this builds the whole script (the registry's case).
-    explicit sc_01_01_gear(int mostDerived = 1)
+    explicit sc_01_01_gear(int mostDerived = 1) : CClickablePiece(kKind)
     {
         (void)mostDerived;
     }

@@ -238,7 +238,7 @@ void sc_03_minigame_04::initGame()
     loadGameArray(kSaved, kLocation, kNumber, saved, &won);
     if (!stateValid())
     {
-        MiniGame::warnDamagedState(kLocation, kNumber);
+        MiniGameTools::warnDamagedState(kLocation, kNumber);
         genData();
     }
     // A chip carried when the game was left is put down.
@@ -459,7 +459,7 @@ void sc_03_minigame_04::moveCmds(float inc)
     {
         if (chip.t < 1.0f)
         {
-            chip.current = MiniGame::interp(chip.from, chip.to, MiniGame::easeOut(chip.t));
+            chip.current = MiniGame::interp(chip.from, chip.to, MiniGameTools::easeOut(chip.t));
             chip.t += inc * 3.0f;
         }
         else

@@ -98,7 +98,7 @@ public:
     int selected = -1;            ///< the chip carried
     int focused = -1;             ///< the chip under the cursor
     int won = 0;
-    MiniGame::CSounds sounds;
+    MiniGame::CSoundSet sounds;
     _PANEL panels[kPanels];
     vec3 cursor = vec3::ZERO;     ///< cursor x, y and the plane's depth
     vec3 planePoint = vec3::ZERO; ///< the cursor on that plane, camera space

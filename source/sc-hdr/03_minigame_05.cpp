@@ -145,7 +145,7 @@ void sc_03_minigame_05::initGame()
     loadGameArray(kSaved, kLocation, kNumber, saved, &won);
     if (!stateValid())
     {
-        MiniGame::warnDamagedState(kLocation, kNumber);
+        MiniGameTools::warnDamagedState(kLocation, kNumber);
         genData();
     }
     carryT = 0.0f;
@@ -342,12 +342,12 @@ void sc_03_minigame_05::moveColor(float inc)
         if (i == held)
         {
             carryT = std::min(1.0f, carryT + 2.0f * inc);
-            c.current = MiniGame::interp(planePoint + grabOffset, planePoint + kCarry, MiniGame::easeOut(carryT));
+            c.current = MiniGame::interp(planePoint + grabOffset, planePoint + kCarry, MiniGameTools::easeOut(carryT));
         }
         else
         {
             c.t = std::min(1.0f, c.t + 2.0f * inc);
-            c.current = MiniGame::interp(c.from, c.to, MiniGame::overshoot(c.t));
+            c.current = MiniGame::interp(c.from, c.to, MiniGame::cubeFunc(c.t));
         }
         setPosition(c.crystal, c.current);
         setPosition(c.light, c.current);

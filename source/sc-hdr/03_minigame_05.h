@@ -99,7 +99,7 @@ public:
     int held = -1;                ///< the crystal carried
     int focusedCrystal = -1;      ///< 0..4 a crystal, 5 the reset object
     int won = 0;
-    MiniGame::CSounds sounds;
+    MiniGame::CSoundSet sounds;
     vec3 cursor = vec3::ZERO;     ///< cursor x, y and the plane's depth
     vec3 planePoint = vec3::ZERO; ///< the cursor on that plane, camera space
     MiniGame::Mouse mouse;

@@ -143,7 +143,7 @@ void sc_03_minigame_06::initGame()
     loadGameArray(kSaved, kLocation, kNumber, saved, &won);
     if (!stateValid())
     {
-        MiniGame::warnDamagedState(kLocation, kNumber);
+        MiniGameTools::warnDamagedState(kLocation, kNumber);
         genData();
     }
     introT = 0.0f;
@@ -345,7 +345,7 @@ void sc_03_minigame_06::shiftLetter(float inc)
         introT = 1.0f;
         saved[kArrived] = 1;
     }
-    const float f = MiniGame::easeOut(introT);
+    const float f = MiniGameTools::easeOut(introT);
     for (int c = 0; c < kColumns; ++c)
     {
         // Even reels roll one way, odd ones the other.

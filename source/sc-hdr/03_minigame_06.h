@@ -87,7 +87,7 @@ public:
     int hidingA = -1, hidingB = -1; ///< the pair fading out
     int hidingLetter = 0;
     String hidingMaterial;
-    MiniGame::CSounds sounds;
+    MiniGame::CSoundSet sounds;
     float hideFade = 0.0f;
     _CELL cells[kCells];
     MiniGame::Mouse mouse;

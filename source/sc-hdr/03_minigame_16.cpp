@@ -153,7 +153,7 @@ void sc_03_minigame_16::init()
     loadGameArray(kSaved, kLocation, kNumber, saved, &won);
     if (!stateValid())
     {
-        MiniGame::warnDamagedState(kLocation, kNumber);
+        MiniGameTools::warnDamagedState(kLocation, kNumber);
         genData();
     }
     for (int k = 0; k < kBooks; ++k)
@@ -374,7 +374,7 @@ void sc_03_minigame_16::openProcess(float inc)
     TQ_TRACE(" openProcess(float inc)");
     openT += inc * 0.2f;
     if (openT < 0.5f)
-        setPosition(getOwner(), home + vec3(0.0f, kRise * MiniGame::overshoot(openT / 0.5f), 0.0f));
+        setPosition(getOwner(), home + vec3(0.0f, kRise * MiniGame::cubeFunc(openT / 0.5f), 0.0f));
     else if (openT < 1.0f)
         setPosition(getOwner(), home + vec3(kSlide * cosFunc((openT - 0.5f) / 0.5f), kRise, 0.0f));
     else

@@ -86,7 +86,7 @@ public:
     _BOOK books[kBooks];
     int focused = -1;
     int won = 0;
-    MiniGame::CSounds sounds;
+    MiniGame::CSoundSet sounds;
     MiniGame::Mouse mouse;
     float openT = 0.0f; ///< the cabinet's opening, 0..1
     vec3 home = vec3::ZERO;

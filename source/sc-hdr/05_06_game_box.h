@@ -1,14 +1,17 @@
-// The script registered as "05_06_game_box.sc".
+// The script registered as "05_06_game_box.sc": a symbol box of the palette of
+// the symbol grid.
 #pragma once
 
-#include "CodeScript.h"
+#include "BoardPiece.h"
 
-class sc_05_06_game_box : public virtual CodeScript
+class sc_05_06_game_box : public CBoardPiece
 {
 public:
     /// mostDerived: set when this builds the whole script (the registry's case).
-    explicit sc_05_06_game_box(int mostDerived = 1)
+    explicit sc_05_06_game_box(int mostDerived = 1) : CBoardPiece(kKind)
     {
         (void)mostDerived;
     }
+
+    static const Kind kKind;
 };

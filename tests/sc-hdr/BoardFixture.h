@@ -1,116 +1,144 @@
-// A mini-game's board on the headless engine: the camera node "Camera", the
-// game's scene group "<game>.scene" under which its pieces hang, pieces with
-// entities of several parts (sub-entities), materials, the frame's spies,
-// and the cursor put over a point of the camera's space.
+// What the tests of the framed board games share: the frame's spies, the
+// camera node and the game's board group, the game's object started by the
+// starter, the pointer placed over a point of the board, and the game's
+// saved array.
 #pragma once
 
 #include "ScriptFixture.h"
 #include "SpyNotes.h"
 
+#include <OgreBillboardSet.h>
 #include <OgreCamera.h>
 #include <OgreEntity.h>
 #include <OgreManualObject.h>
-#include <OgreMeshManager.h>
+#include <OgreSubEntity.h>
 #include <OgreSceneManager.h>
 #include <OgreSceneNode.h>
-#include <OgreSubEntity.h>
 
 #include <cstdio>
+
 #include <string>
+#include <vector>
 
 namespace tq
 {
-/// base + n as at least two digits, as the games name their pieces.
-inline std::string indexedName(const std::string& base, int n)
+/// A mesh of n sub-meshes (one triangle each), for pieces whose scripts
+/// give materials to sub-entities.
+inline void makeSectionsMesh(const std::string& meshName, int n)
 {
-    char digits[16];
-    std::snprintf(digits, sizeof(digits), "%02d", n);
-    return base + digits;
+    Ogre::SceneManager* scene = gApp.mSceneMgr;
+    Ogre::ManualObject* manual = scene->createManualObject();
+    for (int k = 0; k < n; ++k)
+    {
+        manual->begin("BaseWhite", Ogre::RenderOperation::OT_TRIANGLE_LIST);
+        manual->position(0, 0, 0);
+        manual->position(1, 0, 0);
+        manual->position(0, 1, 0);
+        manual->triangle(0, 1, 2);
+        manual->end();
+    }
+    manual->convertToMesh(meshName);
+    scene->destroyManualObject(manual);
 }
 
-class Board : public ScriptFixture
+/// Gives the object an entity of the mesh, as the scene loader does.
+inline Ogre::Entity* giveEntity(CObject* object, const std::string& meshName)
+{
+    Ogre::Entity* entity = gApp.mSceneMgr->createEntity(object->getNode()->getName() + "_entity", meshName);
+    object->getNode()->attachObject(entity);
+    object->mEntity = entity;
+    return entity;
+}
+
+/// The material of sub-entity k of the object's entity.
+inline std::string subMaterial(const CObject* object, int k)
+{
+    return object->getEntity()->getSubEntity(k)->getMaterialName();
+}
+
+class BoardFixture : public ScriptFixture
 {
 public:
-    /// The frame's spies, "Camera" and "<game>.scene"; the game itself is
-    /// added by addGame() once the test has laid out its pieces.
-    explicit Board(const std::string& game) : mGame(game)
+    /// Spies for the frame and "interface", the node "Camera" and the board
+    /// group "<game>.scene".
+    explicit BoardFixture(const std::string& game) : mGame(game)
     {
         for (const char* spy : {"00_minigame_starter", "00_minigame_interf", "interface"})
             engine->addRecorder(spy);
-        camera = engine->addObject("Camera");
-        // The ray through the cursor starts on the near plane: a board
-        // closer than OGRE's default of 100 must lie beyond it.
+        // The rooms' cameras see from a unit ahead; the engine's default
+        // of 100 would start every ray behind the nearer boards.
         gApp.mCamera->setNearClipDistance(1.0f);
+        camera = engine->addObject("Camera");
         board = engine->addObject(game + ".scene");
     }
 
-    /// The game's object with its registered script, created in a frame.
-    CObject* addGame()
+    /// A piece of the board: an object under the board group at position.
+    CObject* piece(const std::string& prefix, int i, const vec3& position)
     {
-        gameObject = engine->addObject(mGame, mGame + ".sc");
-        engine->frame();
-        return gameObject;
-    }
-
-    /// A piece under the board at position, with an entity of parts
-    /// sub-entities.
-    CObject* piece(const std::string& name, int parts, const vec3& position = vec3::ZERO)
-    {
+        char name[64];
+        std::snprintf(name, sizeof(name), "%s%02d", prefix.c_str(), i);
         CObject* object = engine->addObject(name, std::string(), board->getNode());
         object->getNode()->setPosition(position);
-        const std::string mesh = std::to_string(parts) + "parts.mesh";
-        if (!Ogre::MeshManager::getSingleton().resourceExists(mesh))
-            makePartsMesh(mesh, parts);
-        object->mEntity = gApp.mSceneMgr->createEntity(name, mesh);
-        object->getNode()->attachObject(object->mEntity);
+        object->getNode()->attachObject(gApp.mSceneMgr->createBillboardSet(std::string(name) + "_look"));
         return object;
     }
 
-    /// The material of a piece's part.
-    static std::string materialOf(const std::string& name, int part)
+    /// Creates the game (a new game unless its array is saved) and lets
+    /// the starter start it.
+    CObject* start()
     {
-        CObject* object = gApp.findObject(name);
-        return object->getEntity()->getSubEntity(part)->getMaterialName();
+        game = engine->addObject(mGame, mGame + ".sc");
+        engine->frame();
+        engine->notify(game, 1200, starter());
+        engine->frame();
+        RecordingScript::calls().clear();
+        return game;
     }
 
-    static bool visible(const std::string& name)
+    static CObject* starter() { return gApp.findObject("00_minigame_starter"); }
+
+    /// Whether the board group's pieces show.
+    bool boardShown() const
     {
-        return gApp.findObject(name)->getEntity()->getVisible();
+        for (auto* child : board->getNode()->getChildren())
+        {
+            auto* node = static_cast<Ogre::SceneNode*>(child);
+            if (node->numAttachedObjects() > 0)
+                return node->getAttachedObject(0)->getVisible();
+        }
+        return false;
     }
 
-    /// The cursor over the point of the camera's space, button as given.
-    static void cursorAt(const vec3& point, bool down)
+    /// The cursor over a point of the board's plane at depth in front of
+    /// the camera, the button held or not.
+    static void pointAt(const vec3& p, float depth, bool down)
     {
-        const Ogre::Vector2 screen = CVirtualScript::projectPoint(point);
+        const Ogre::Vector2 screen = CVirtualScript::projectPoint(vec3(p.x, p.y, -depth));
         mouse(screen.x, screen.y, down);
     }
 
-    /// The colour of a texture unit's manual colour (the modulated grey).
-    static float grey(const std::string& material, int pass = 0)
+    static vec3 at(const CObject* object) { return object->getNode()->getPosition(); }
+
+    /// The saved array of location a, game b.
+    static std::vector<int> savedArray(int a, int b, int n, int* end = nullptr)
     {
-        return unit(material, pass)->getColourBlendMode().colourArg2.r;
+        std::vector<int> values(n);
+        int endValue = 0;
+        CVirtualScript::loadGameArray(n, a, b, values.data(), &endValue);
+        if (end)
+            *end = endValue;
+        return values;
+    }
+    static void saveArray(int a, int b, const std::vector<int>& values, int end)
+    {
+        CVirtualScript::saveGameArray(static_cast<int>(values.size()), a, b, values.data(), &end);
     }
 
-    std::string mGame;
     CObject* camera = nullptr;
     CObject* board = nullptr;
-    CObject* gameObject = nullptr;
+    CObject* game = nullptr;
 
 private:
-    static void makePartsMesh(const std::string& mesh, int parts)
-    {
-        Ogre::ManualObject* manual = gApp.mSceneMgr->createManualObject();
-        for (int i = 0; i < parts; ++i)
-        {
-            manual->begin("BaseWhite", Ogre::RenderOperation::OT_TRIANGLE_LIST);
-            manual->position(0, 0, 0);
-            manual->position(1, 0, 0);
-            manual->position(0, 1, 0);
-            manual->triangle(0, 1, 2);
-            manual->end();
-        }
-        manual->convertToMesh(mesh);
-        gApp.mSceneMgr->destroyManualObject(manual);
-    }
+    std::string mGame;
 };
 } // namespace tq

@@ -1,56 +1,47 @@
-// A clickable piece on the headless engine: the piece's object, named as in
-// its room, and its puzzle as a spy; what the puzzle hears when the pointer
-// comes onto the piece, presses, releases and leaves.
+// A board piece in a room with a spy under its game's name: the four mouse
+// events on the piece and what the game heard of them.
 #pragma once
 
-#include "HeadlessEngine.h"
-#include "SpyNotes.h"
-
-#include <string>
-#include <vector>
+#include "ZoneFixture.h"
 
 namespace tq
 {
-class PieceRun
+class PieceFixture : public ZoneFixture
 {
-public:
-    /// The puzzle's spy (unless puzzle is empty), other spies and the
-    /// piece, created in one frame, the spies first as in a room whose
-    /// puzzle the piece finds.
-    PieceRun(const std::string& script, const std::string& pieceName, const std::string& puzzle,
-             const std::vector<std::string>& otherSpies = {})
-        : mPuzzle(puzzle)
+protected:
+    /// The piece object of the script, named name, with a spy as its game
+    /// (none when game is null), created.
+    CObject* piece(const std::string& name, const std::string& script, const char* game)
     {
-        if (!puzzle.empty())
-            engine.addRecorder(puzzle);
-        for (const std::string& spy : otherSpies)
-            engine.addRecorder(spy);
-        piece = engine.addObject(pieceName, script);
+        if (game)
+            spies({game});
+        CObject* object = prop(name, script);
         engine.frame();
-        RecordingScript::calls().clear();
+        return object;
     }
 
-    /// Focus, press, release and loss of focus on the piece: the codes and
-    /// senders the puzzle got for them, in order.
-    Calls fullClick()
+    /// Focus, loss of focus, button down and up on the piece: what game
+    /// heard of them, in order.
+    Told mouseEvents(CObject* object, const std::string& game)
     {
-        RecordingScript::calls().clear();
-        // Posted together: each frame's picking would take the focus from
-        // an object that the headless camera does not see.
-        engine.hover(piece);
-        engine.postButton(piece, true);
-        engine.postButton(piece, false);
-        engine.hover(nullptr);
+        forgetTold();
+        hover(object);
+        hover(nullptr);
+        engine.postButton(object, true);
         engine.frames(2);
-        return heard();
+        engine.postButton(object, false);
+        engine.frames(2);
+        return told(game);
     }
 
-    Calls heard() const { return notes(mPuzzle); }
-
-    HeadlessEngine engine;
-    CObject* piece = nullptr;
-
-private:
-    std::string mPuzzle;
+    /// The four codes of piece number n whose focus code is base, from no
+    /// sender.
+    static Told reports(int n, int base = 10000)
+    {
+        Told codes;
+        for (int event = 0; event < 4; ++event)
+            codes.push_back(std::to_string(n + base + 10000 * event));
+        return codes;
+    }
 };
 } // namespace tq

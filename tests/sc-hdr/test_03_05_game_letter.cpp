@@ -1,6 +1,6 @@
 // The letter tile "03_05_game_letter.sc" on the headless engine: its codes
 // for one full click and the focus lines it logs.
-#include "PieceFixture.h"
+#include "PieceRunFixture.h"
 
 #include <gtest/gtest.h>
 

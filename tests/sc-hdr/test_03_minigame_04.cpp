@@ -3,7 +3,7 @@
 // along the chain of filled slots, the win, and the state kept across a
 // close and a new start.  Slots lie above the table, at y = 10.
 #include "03_minigame_04.h"
-#include "BoardFixture.h"
+#include "GameBoardFixture.h"
 
 #include <gtest/gtest.h>
 

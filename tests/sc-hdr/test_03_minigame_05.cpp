@@ -4,7 +4,7 @@
 // start, and the reset object's caption.  Crystals lie at y = -20, 10
 // units apart, on the game's plane.
 #include "03_minigame_05.h"
-#include "BoardFixture.h"
+#include "GameBoardFixture.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 // win on an empty board, the loss that brings a new grid, and the state
 // kept across a close and a new start.
 #include "03_minigame_06.h"
-#include "BoardFixture.h"
+#include "GameBoardFixture.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 // every book is back, the lights, and the opening of the cabinet.  Left
 // book k stands at x = k.
 #include "03_minigame_16.h"
-#include "BoardFixture.h"
+#include "GameBoardFixture.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The piece "04_02_game_vitraj.sc" on the headless engine: the codes its
 // puzzle hears for one full click, the pointer coming and going.
-#include "PieceFixture.h"
+#include "PieceRunFixture.h"
 
 #include <gtest/gtest.h>
 

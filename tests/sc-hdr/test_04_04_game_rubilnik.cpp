@@ -1,7 +1,7 @@
 // The cannon's switch "04_04_game_rubilnik.sc" on the headless engine: what
 // a full click on switch 2 (object number 03) sends, with the cannon used
 // or not, the switch pulled or not, and a dialog running or not.
-#include "PieceFixture.h"
+#include "PieceRunFixture.h"
 
 #include "VirtualScript.h"
 

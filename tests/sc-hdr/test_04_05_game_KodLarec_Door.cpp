@@ -1,7 +1,7 @@
 // A hot spot of the code box's door, "04_05_game_KodLarec_Door.sc", on the
 // headless engine: its release reported to the code generator, and the
 // cursor it sets with the hot-spot sparkle on and off.
-#include "PieceFixture.h"
+#include "PieceRunFixture.h"
 
 #include "VirtualScript.h"
 

@@ -1,7 +1,7 @@
 // What every clickable piece does on the headless engine, shown on the
 // chips of the light puzzle: the puzzle found once at creation, focus
 // passing from piece to piece, and notifications to a piece left unanswered.
-#include "PieceFixture.h"
+#include "PieceRunFixture.h"
 
 #include <gtest/gtest.h>
 

@@ -1,0 +1,3 @@
+#include "05_02_game_box.h"
+
+const CBoardPiece::Kind sc_05_02_game_box::kKind = {"05_02_game_box_", "05_minigame_10", 0, 10000};
