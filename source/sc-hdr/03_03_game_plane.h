@@ -1,14 +1,13 @@
-// The script registered as "03_03_game_plane.sc".
+// The script registered as "03_03_game_plane.sc": a plane of the colour-
+// memory puzzle; its codes lie 5000 above the crystals', so that the puzzle
+// tells the two kinds apart.
 #pragma once
 
-#include "CodeScript.h"
+#include "PieceScript.h"
 
-class sc_03_03_game_plane : public virtual CodeScript
+class sc_03_03_game_plane : public CPieceScript
 {
 public:
     /// mostDerived: set when this builds the whole script (the registry's case).
-    explicit sc_03_03_game_plane(int mostDerived = 1)
-    {
-        (void)mostDerived;
-    }
+    explicit sc_03_03_game_plane(int mostDerived = 1);
 };

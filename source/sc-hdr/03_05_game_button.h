@@ -1,14 +1,12 @@
-// The script registered as "03_05_game_button.sc".
+// The script registered as "03_05_game_button.sc": a button of the library
+// door's panel.
 #pragma once
 
-#include "CodeScript.h"
+#include "PieceScript.h"
 
-class sc_03_05_game_button : public virtual CodeScript
+class sc_03_05_game_button : public CPieceScript
 {
 public:
     /// mostDerived: set when this builds the whole script (the registry's case).
-    explicit sc_03_05_game_button(int mostDerived = 1)
-    {
-        (void)mostDerived;
-    }
+    explicit sc_03_05_game_button(int mostDerived = 1);
 };

@@ -1,14 +1,11 @@
-// The script registered as "04_04_game_node.sc".
+// The script registered as "04_04_game_node.sc": a node of the node puzzle.
 #pragma once
 
-#include "CodeScript.h"
+#include "PieceScript.h"
 
-class sc_04_04_game_node : public virtual CodeScript
+class sc_04_04_game_node : public CPieceScript
 {
 public:
     /// mostDerived: set when this builds the whole script (the registry's case).
-    explicit sc_04_04_game_node(int mostDerived = 1)
-    {
-        (void)mostDerived;
-    }
+    explicit sc_04_04_game_node(int mostDerived = 1);
 };
