@@ -1,4 +1,7 @@
-// The script registered as "03_lazer_switcher.sc".
+// The script registered as "03_lazer_switcher.sc": the laser beam of
+// location 3 ("03_06_lazer", material "03_lazer").  It burns at full colour
+// until 100 switches it off: the beam fades out over a second and is
+// hidden.
 #pragma once
 
 #include "CodeScript.h"
@@ -11,4 +14,15 @@ public:
     {
         (void)mostDerived;
     }
+
+    void ON_CREATE() override;
+    void ON_NOTIFY(int param, OBJECT_HANDLE sndr) override;
+    void ON_TIME() override;
+
+    /// The beam's colour, a from 0 (dark) to 1.
+    void setAlpha(float a);
+    void start1();
+
+    float t = 0.0f; ///< seconds of fade
+    int frameTimer = 0;
 };

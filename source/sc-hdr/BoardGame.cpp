@@ -9,7 +9,6 @@ namespace MiniGame
 namespace
 {
 const int kEffectsGroup = 1;
-const float kDragThreshold = 0.1f;
 } // namespace
 
 void CSoundSet::load(std::initializer_list<const char*> names)
@@ -64,8 +63,8 @@ bool CBoardPointer::clickWanted() const
 void CBoardPointer::followDrag()
 {
     if (dragState == kGrabbed && mouse.buttonNow &&
-        (std::fabs(planePoint.x - pressPoint[0]) > kDragThreshold ||
-         std::fabs(planePoint.y - pressPoint[1]) > kDragThreshold))
+        (std::fabs(planePoint.x - pressPoint[0]) > dragThreshold ||
+         std::fabs(planePoint.y - pressPoint[1]) > dragThreshold))
         dragState = kDragging;
 }
 

@@ -5,9 +5,10 @@
 // grabs and drops.
 //
 // A piece is grabbed by a press over it; it is dropped by the release that
-// ends a drag (the button held and the cursor moved more than 0.1 from the
-// press).  A press and release without movement leaves the piece grabbed:
-// it follows the cursor until a later press, move and release drop it.
+// ends a drag (the button held and the cursor moved more than a threshold,
+// 0.1 unless the game says otherwise, from the press).  A press and release
+// without movement leaves the piece grabbed: it follows the cursor until a
+// later press, move and release drop it.
 #pragma once
 
 #include "MiniGame.h"
@@ -59,7 +60,7 @@ struct CBoardPointer
     /// press, or the release that ends a drag.
     bool clickWanted() const;
     /// A grabbed piece is being dragged once the button is held and the
-    /// cursor has left the press point by more than 0.1 in x or y.
+    /// cursor has left the press point by more than dragThreshold in x or y.
     void followDrag();
     /// A piece was taken at the cursor.
     void grab();
@@ -71,5 +72,6 @@ struct CBoardPointer
     vec3 planePoint = vec3::ZERO; ///< the cursor on the plane, camera space
     float pressPoint[2] = {0.0f, 0.0f};
     int dragState = kIdle;
+    float dragThreshold = 0.1f; ///< plane units the cursor moves before a grab becomes a drag
 };
 } // namespace MiniGame

@@ -10,7 +10,6 @@
 #include "SpyNotes.h"
 #include "TestSupport.h"
 
-#include <OgreControllerManager.h>
 #include <OgreEntity.h>
 #include <OgreMaterialManager.h>
 #include <OgreMeshManager.h>
@@ -51,9 +50,8 @@ protected:
 
     void TearDown() override
     {
-        if (controllers)
+        if (particlesReady)
             gApp.mSceneMgr->destroyAllParticleSystems();
-        controllers.reset();
         overlays.reset();
         engine.reset();
     }
@@ -166,12 +164,11 @@ protected:
     /// Particle systems of those names, each with one emitter.
     void particles(std::initializer_list<const char*> names)
     {
-        if (!controllers)
+        if (!particlesReady)
         {
             gApp.mRoot->loadPlugin(std::string(TQ_OGRE_PLUGIN_DIR) + "/Plugin_ParticleFX");
             Ogre::ParticleSystemManager::getSingleton()._initialise();
-            // Without a render system the root makes no controller manager.
-            controllers.reset(new Ogre::ControllerManager());
+            particlesReady = true;
         }
         for (const char* name : names)
         {
@@ -213,6 +210,6 @@ protected:
     TempDir dir;
     std::unique_ptr<HeadlessEngine> engine;
     std::unique_ptr<OverlayScope> overlays;
-    std::unique_ptr<Ogre::ControllerManager> controllers;
+    bool particlesReady = false;
 };
 } // namespace tq

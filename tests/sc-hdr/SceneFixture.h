@@ -12,7 +12,6 @@
 #include <OgreAnimation.h>
 #include <OgreAnimationTrack.h>
 #include <OgreBone.h>
-#include <OgreControllerManager.h>
 #include <OgreEntity.h>
 #include <OgreKeyFrame.h>
 #include <OgreManualObject.h>
@@ -43,9 +42,6 @@ class SceneFixture : public ZoneFixture
 protected:
     void SetUp() override
     {
-        // Without a render system the root makes no controller manager;
-        // particle systems attached to nodes need one for their time.
-        controllers.reset(new Ogre::ControllerManager());
         ZoneFixture::SetUp();
         // Never deleted: OGRE's resources may still point at it when the
         // program ends, and the process ends right after.
@@ -56,7 +52,6 @@ protected:
     void TearDown() override
     {
         gApp.mSceneMgr->destroyAllParticleSystems();
-        controllers.reset();
         ZoneFixture::TearDown();
     }
 
@@ -275,6 +270,5 @@ protected:
 
     static bool shown(const std::string& entity) { return gApp.mSceneMgr->getEntity(entity)->isVisible(); }
 
-    std::unique_ptr<Ogre::ControllerManager> controllers;
 };
 } // namespace tq
