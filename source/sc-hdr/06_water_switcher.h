@@ -1,4 +1,6 @@
-// The script registered as "06_water_switcher.sc".
+// The script registered as "06_water_switcher.sc": on 100 the material of
+// the new water surface "06_voda" fades over about two and a half seconds;
+// then the old surface "06_04_voda" is hidden.  It answers nothing.
 #pragma once
 
 #include "CodeScript.h"
@@ -11,4 +13,15 @@ public:
     {
         (void)mostDerived;
     }
+
+    void ON_CREATE() override;
+    void ON_TIME() override;
+    void ON_NOTIFY(int code, OBJECT_HANDLE sender) override;
+
+    void start1();
+    /// The water material's colour at fade level a.
+    void setAlpha(float a);
+
+    float alpha = 0.0f; ///< fade level; passes 1.0 at the end
+    int timer = 0;      ///< frame tick of the fade; 0: none
 };

@@ -4,6 +4,7 @@
 #include "Application.h"
 #include "Log.h"
 #include "ScriptObject.h"
+#include "Trace.h"
 
 #include <OgreAnimationState.h>
 
@@ -65,5 +66,47 @@ void putAway(OBJECT_HANDLE carrier, OBJECT_HANDLE prop)
 void finished(OBJECT_HANDLE scene)
 {
     CVirtualScript::sendNotifyByName("00_game_interface", 100, scene);
+}
+
+void play(OBJECT_HANDLE handle, const String& anim, int loops)
+{
+    TQ_TRACE(" CutScene::play(OBJECT_HANDLE handle, const String& anim, int loops)");
+    stopActor(handle);
+    CVirtualScript::animAddPoint(handle, anim, loops, 0, 0);
+    startActor(handle);
+}
+
+void showAt(OBJECT_HANDLE handle, float x, float y, float z, float angleDeg)
+{
+    TQ_TRACE(" CutScene::showAt(OBJECT_HANDLE handle, float x, float y, float z, float angleDeg)");
+    CVirtualScript::setVisible(handle, true);
+    CVirtualScript::setPositionRotZ(handle, x, y, z, angleDeg);
+}
+
+void answerInterface(OBJECT_HANDLE self, int code)
+{
+    TQ_TRACE(" CutScene::answerInterface(OBJECT_HANDLE self, int code)");
+    CVirtualScript::sendNotifyByName("00_game_interface", code, self);
+}
+
+bool playDialogStep(const DialogStep* steps, size_t count, int code, OBJECT_HANDLE dialogs, OBJECT_HANDLE self)
+{
+    TQ_TRACE(" CutScene::playDialogStep(const DialogStep* steps, size_t count, int code, OBJECT_HANDLE dialogs, "
+             "OBJECT_HANDLE self)");
+    // Start codes first: a code that starts a step is never taken for the
+    // end of another step's dialog.
+    for (size_t i = 0; i < count; ++i)
+        if (steps[i].start == code)
+        {
+            CVirtualScript::sendNotify(dialogs, self, steps[i].dialog);
+            return true;
+        }
+    for (size_t i = 0; i < count; ++i)
+        if (steps[i].dialog == code)
+        {
+            answerInterface(self, steps[i].answer);
+            return true;
+        }
+    return false;
 }
 } // namespace CutScene
