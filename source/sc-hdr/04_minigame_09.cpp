@@ -95,6 +95,7 @@ void sc_04_minigame_09::saveGame()
 
 void sc_04_minigame_09::save()
 {
+    TQ_TRACE(" save()");
     saveGameArray(kSaved, 4, 9, data, &gameOver);
 }
 
@@ -149,6 +150,7 @@ void sc_04_minigame_09::genData()
 
 void sc_04_minigame_09::repairSave()
 {
+    TQ_TRACE(" repairSave()");
     // A damaged save must not name sub-entities, boards or templates that do
     // not exist.
     for (int v = 0; v < kSymbols; ++v)

@@ -108,6 +108,7 @@ void sc_04_minigame_22::saveGame()
 
 void sc_04_minigame_22::save()
 {
+    TQ_TRACE(" save()");
     saveGameArray(kSaved, 4, 22, data, &state);
 }
 
@@ -190,6 +191,7 @@ void sc_04_minigame_22::init()
 
 void sc_04_minigame_22::placeSlider(const Slider& s)
 {
+    TQ_TRACE(" placeSlider(const Slider& s)");
     if (s.slider)
         setPosition(s.slider, s.base - vec3(0.0f, 0.0f, s.current));
 }

@@ -83,6 +83,7 @@ void sc_04_minigame_23::showHint()
 
 void sc_04_minigame_23::save()
 {
+    TQ_TRACE(" save()");
     saveGameArray(kSaved, 4, 23, data, &gameOver);
 }
 

@@ -98,6 +98,7 @@ void sc_04_minigame_35::saveGame()
 
 void sc_04_minigame_35::save()
 {
+    TQ_TRACE(" save()");
     saveGameArray(kSaved, 2, 35, data, &gameOver);
 }
 
@@ -143,6 +144,7 @@ vec3 sc_04_minigame_35::gridToWorld(int x, int y, float z)
 
 void sc_04_minigame_35::setGrid(int i, const vec3& p)
 {
+    TQ_TRACE(" setGrid(int i, const vec3& p)");
     gridX(i) = std::min(std::max(static_cast<int>(p.x + 50.0f), 0), 99);
     gridY(i) = std::min(std::max(static_cast<int>((p.y + 35.0f) / 70.0f * 100.0f), 0), 99);
 }
@@ -339,6 +341,7 @@ void sc_04_minigame_35::moveVitrajs(float dt)
 
 void sc_04_minigame_35::moveVitraj(int i, float dt)
 {
+    TQ_TRACE(" moveVitraj(int i, float dt)");
     Piece& p = pieces[i];
     if (p.progress < 1.0f)
     {
