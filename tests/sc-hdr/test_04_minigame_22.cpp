@@ -275,7 +275,7 @@ TEST_F(CodeGenerator, ASavedSolvedGeneratorShowsItsCodeAndFadesItInAgain)
     saveBoard({2, 0, 4, 1, 3}, kSolutions, kCode, {0, 0, 0, 0, 0, 0, 0}, 1);
     create();
     EXPECT_NEAR(sign(1), 0.5f, 1e-6f); // at once, before the fade's first step
-    fx.engine->frames(7, 0.5f);
+    fx.engine->frames(7, 0.5f); // steps of a quarter land exactly on the fade's end
     EXPECT_EQ(game->state, 1);
     EXPECT_FLOAT_EQ(game->fade, 1.0f);
     EXPECT_EQ(notes("journal"), Calls{note(2000, nullptr)});
