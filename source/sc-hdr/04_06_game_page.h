@@ -1,14 +1,17 @@
-// The script registered as "04_06_game_page.sc".
+// The script registered as "04_06_game_page.sc": the card of a template of
+// the templates-and-boards puzzle; its focus counts as the template's.
 #pragma once
 
-#include "CodeScript.h"
+#include "BoardPiece.h"
 
-class sc_04_06_game_page : public virtual CodeScript
+class sc_04_06_game_page : public CBoardPiece
 {
 public:
     /// mostDerived: set when this builds the whole script (the registry's case).
-    explicit sc_04_06_game_page(int mostDerived = 1)
+    explicit sc_04_06_game_page(int mostDerived = 1) : CBoardPiece(kKind)
     {
         (void)mostDerived;
     }
+
+    static const Kind kKind;
 };

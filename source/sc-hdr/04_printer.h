@@ -1,4 +1,7 @@
-// The script registered as "04_printer.sc".
+// The script registered as "04_printer.sc": the lamp of the printer in
+// location 4.  100 sets it blinking (dark for a fifth of each cycle of
+// about 1.4 seconds), 200 stops it where it is.  The game variable
+// "04_printer@flash" keeps the blinking across saves.
 #pragma once
 
 #include "CodeScript.h"
@@ -11,4 +14,17 @@ public:
     {
         (void)mostDerived;
     }
+
+    void ON_CREATE() override;
+    void ON_TIME(int id) override;
+    void ON_NOTIFY(int code, OBJECT_HANDLE from) override;
+
+    void start();
+    /// Stops blinking; the lamp keeps the look it had last.
+    void stop();
+    void blink(float dt);
+
+    OBJECT_HANDLE printer = 0;
+    float phase = 0.0f; ///< 0..1 over one blink cycle
+    int timer = 0;
 };
