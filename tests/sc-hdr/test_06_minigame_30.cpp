@@ -31,7 +31,7 @@ protected:
             pillars[k] = prop("06_06_Stolbik" + n);
             pillars[k]->getNode()->setPosition(base(k).x, base(k).y, 0.0f);
             prop("06_06_Stolbik_lava" + n);
-            zones[k] = prop("06_06_az_Stolbik_lava" + n);
+            zones[k] = prop("06_06_az_Stolbik_lava" + n, "06_06_stolbik.sc");
         }
         hero = prop("01_hero_worker");
     }
@@ -87,10 +87,11 @@ protected:
                 return i;
         return -1;
     }
+    /// A click on the pillar's hot zone, through its piece, and the jump.
     void jump(int pillar)
     {
-        engine.notify(game, 40000 + pillar);
-        engine.frame();
+        engine.click(zones[pillar]);
+        engine.frames(2);
         waitLanded();
     }
     vec3 heroAt() const { return hero->getNode()->getPosition(); }
@@ -254,6 +255,31 @@ TEST_F(Lava0630, OnlyARisenUnusedPillarUnderAnIdleHeroTakesAClick)
     engine.frame();
     EXPECT_EQ(g->target, 1);
     EXPECT_EQ(g->pathCount, 1);
+}
+
+TEST_F(Lava0630, APillarUnderTheCursorGlowsUntilItsRowIsUsed)
+{
+    save({0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1});
+    create();
+    start();
+    Game* g = script();
+    hover(zones[1]);
+    EXPECT_EQ(g->stolbs[1].focused, 1);
+    engine.frames(4, 0.1f);
+    EXPECT_FLOAT_EQ(g->stolbs[1].glow, 1.0f);
+    EXPECT_FLOAT_EQ(g->stolbs[0].glow, 0.0f);
+    hover(nullptr);
+    EXPECT_EQ(g->stolbs[1].focused, 0);
+    engine.frames(5, 0.1f);
+    EXPECT_NEAR(g->stolbs[1].glow, 0.5f, 0.05f);
+    // The row the hero leaves goes dark, even under the cursor.
+    hover(zones[0]);
+    waitRisen();
+    jump(pillarOfRow(true));
+    EXPECT_EQ(g->stolbs[0].focused, 0);
+    engine.frames(11, 0.1f);
+    EXPECT_FLOAT_EQ(g->stolbs[0].glow, 0.0f);
+    EXPECT_FLOAT_EQ(g->stolbs[0].usedFade, 1.0f);
 }
 
 TEST_F(Lava0630, RightPillarsAllTheWayAcrossWinOnTheFarSide)
