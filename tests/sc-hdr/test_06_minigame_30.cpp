@@ -6,7 +6,10 @@
 // all four rows to the win, the pause that holds the landing, and a
 // damaged save.
 #include "06_minigame_30.h"
+#include "ScriptFixture.h"
 #include "ZoneFixture.h"
+
+#include <OgreTextureManager.h>
 
 #include <set>
 
@@ -280,6 +283,50 @@ TEST_F(Lava0630, APillarUnderTheCursorGlowsUntilItsRowIsUsed)
     engine.frames(11, 0.1f);
     EXPECT_FLOAT_EQ(g->stolbs[0].glow, 0.0f);
     EXPECT_FLOAT_EQ(g->stolbs[0].usedFade, 1.0f);
+}
+
+TEST_F(Lava0630, ThePillarsShowTheirSignsAndTheLavaFlowsAsTheyRise)
+{
+    // Materials that keep texture names without loading them.
+    if (!Ogre::TextureManager::getSingletonPtr())
+        new Ogre::DefaultTextureManager();
+    tq::ScriptFixture::material("06_06_stolbik/06_06_Stolbik_01", 3);
+    tq::ScriptFixture::material("06_lava_01");
+    Ogre::MaterialManager::getSingleton()
+        .getByName("06_lava_01")
+        ->getTechnique(0)
+        ->getPass(0)
+        ->createTextureUnitState();
+    save({2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, -1});
+    create();
+    start();
+    Game* g = script();
+    const int sign = g->block[Game::kSigns + 1];
+    // Without the .tga file here, the engine falls back on another format
+    // of the same picture.
+    const std::string shown = tq::ScriptFixture::unit("06_06_stolbik/06_06_Stolbik_01")->getTextureName();
+    EXPECT_EQ(shown.substr(0, shown.find('.')), "06_06_stolbik_znak_0" + std::to_string(sign));
+    Ogre::TextureUnitState* lava =
+        Ogre::MaterialManager::getSingleton().getByName("06_lava_01")->getTechnique(0)->getPass(0)->getTextureUnitState(1);
+    engine.frames(25, 0.1f);
+    const float h = g->stolbs[1].height;
+    EXPECT_NEAR(lava->getTextureVScroll(), h * 0.7f + (1.0f - h) * 1.5f, 1e-4f);
+    // The glow on the third pass, the used look fading in over the plain one.
+    hover(zones[1]);
+    engine.frames(4, 0.1f);
+    auto colour = [](int pass) {
+        return tq::ScriptFixture::unit("06_06_stolbik/06_06_Stolbik_01", pass)->getColourBlendMode().colourArg2.r;
+    };
+    EXPECT_FLOAT_EQ(colour(2), 1.0f);
+    EXPECT_FLOAT_EQ(colour(1), 0.0f);
+    EXPECT_FLOAT_EQ(colour(0), 1.0f);
+    hover(nullptr);
+    waitRisen();
+    jump(0);
+    engine.frames(11, 0.1f);
+    EXPECT_FLOAT_EQ(colour(2), 0.0f);
+    EXPECT_FLOAT_EQ(colour(1), 1.0f);
+    EXPECT_FLOAT_EQ(colour(0), 0.0f);
 }
 
 TEST_F(Lava0630, RightPillarsAllTheWayAcrossWinOnTheFarSide)
