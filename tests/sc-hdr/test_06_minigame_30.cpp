@@ -250,14 +250,21 @@ TEST_F(Lava0630, OnlyARisenUnusedPillarUnderAnIdleHeroTakesAClick)
         engine.frame();
         EXPECT_EQ(g->heroState, Game::kIdle) << bad;
     }
-    engine.notify(game, 40000 + 1);
+    engine.notify(game, 40000);
     engine.frame();
     EXPECT_NE(g->heroState, Game::kIdle);
     // While he moves, the other pillar waits.
-    engine.notify(game, 40000);
+    engine.notify(game, 40000 + 1);
     engine.frame();
-    EXPECT_EQ(g->target, 1);
+    EXPECT_EQ(g->target, 0);
     EXPECT_EQ(g->pathCount, 1);
+    // He takes off once he has turned to face the pillar.
+    for (int f = 0; f < 20 && g->heroState == Game::kTurning; ++f)
+        engine.frame(0.05f);
+    ASSERT_EQ(g->heroState, Game::kJumping);
+    const vec3 facing = hero->getNode()->getOrientation() * vec3::UNIT_X;
+    const vec3 way = (base(0) - kBank).normalisedCopy();
+    EXPECT_GT(facing.dotProduct(way), 0.95f);
 }
 
 TEST_F(Lava0630, APillarUnderTheCursorGlowsUntilItsRowIsUsed)
@@ -344,6 +351,9 @@ TEST_F(Lava0630, RightPillarsAllTheWayAcrossWinOnTheFarSide)
         EXPECT_EQ(g->current, safe);
         EXPECT_TRUE(g->stolbs[safe].used);
         EXPECT_FALSE(visible(zones[safe]));
+        // Every landing ends with a turn to face across the hall (+y).
+        const vec3 facing = hero->getNode()->getOrientation() * vec3::UNIT_X;
+        EXPECT_GT(facing.y, 0.9f) << row;
         if (row == 3)
             break;
         expectNear(heroAt(), base(safe));
