@@ -3,8 +3,8 @@
 // signs all differ with exactly one safe pillar, the hops that a click
 // plans, clicks that count only on an idle hero and a risen, unused pillar,
 // a wrong pillar that sends the hero back through the loader, a run over
-// all four rows to the win, the pause that holds the landing, and a
-// damaged save.
+// all four rows to the win, the pause that holds the landing, a damaged
+// save and a hall whose objects are missing.
 #include "06_minigame_30.h"
 #include "ScriptFixture.h"
 #include "ZoneFixture.h"
@@ -497,5 +497,31 @@ TEST_F(Lava0630, TheWalkOntoTheBankLeavesTheFirstRowOpen)
     EXPECT_EQ(g->stolbs[0].used, 0);
     EXPECT_EQ(g->stolbs[1].used, 0);
     EXPECT_TRUE(told("00_loader").empty());
+}
+} // namespace
+
+namespace
+{
+typedef tq::ZoneFixture EmptyHall0630;
+
+TEST_F(EmptyHall0630, AHallWithoutItsObjectsIsLoggedAndTheGameGoesOn)
+{
+    CObject* game = prop("06_minigame_30", "06_minigame_30.sc");
+    engine.frame();
+    engine.notify(game, 1200);
+    engine.notify(game, 2010);
+    engine.frames(60, 0.1f);
+    engine.notify(game, 40000);
+    engine.frames(80, 0.1f);
+    const std::string log = engine.log();
+    for (const char* name : {"01_hero_worker", "06_06_Stolbik01", "06_06_Stolbik_lava12", "06_06_az_Stolbik_lava07",
+                             "interface", "06_06_oblomki"})
+        EXPECT_NE(log.find(std::string("\nWARNING: Can't find object [") + name + "] by name!"), std::string::npos)
+            << name;
+    // The jump is made all the same, and its landing is judged.
+    EXPECT_NE(log.find("\n START JUMP \nrow 1 min 1 max 2 stolb -1 jumpto 0"), std::string::npos);
+    Game* g = tq::HeadlessEngine::scriptOf<Game>(game);
+    EXPECT_EQ(g->heroState, Game::kIdle);
+    EXPECT_EQ(g->current, 0);
 }
 } // namespace
