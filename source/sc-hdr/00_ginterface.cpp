@@ -198,7 +198,11 @@ void sc_00_ginterface::ON_TIME(int id)
     if (mouseIsLButtonClick())
         sendNotifyByName("00_hint", 100, getOwner());
     if (menuShiftItem != -1)
+    {
         menuItemShift(menuShiftItem);
+        // The row has closed up: an item that waited for a slot takes one.
+        invTakeWaiting();
+    }
 
     const bool playing = playMode == 1 || playMode == 2;
     const bool tutorialWaitsForButton = tutorialStateOn && tutorialMid != -1;
@@ -400,6 +404,7 @@ void sc_00_ginterface::initGamePlay()
     for (const char* overlay : kOverlays) // a missing one is skipped
         overlaySetVisible(overlay, nullptr, nullptr, true);
     threads.clear();
+    waitingItems.clear();
     const int loc = getVarI("cur_loc");
     switch (loc)
     {
@@ -411,6 +416,15 @@ void sc_00_ginterface::initGamePlay()
         break;
     case 3:
         initLoc3();
+        break;
+    case 4:
+        initLoc4();
+        break;
+    case 5:
+        initLoc5();
+        break;
+    case 6:
+        initLoc6();
         break;
     case 7: // the last location has no play threads
         break;

@@ -29,8 +29,9 @@
 // work), _threads (threads, builders, task engine, hint eligibility),
 // _counters (counters, easing, geometry and overlay helpers), _menus,
 // _items (bonus, item changes, item pictures), _inventory, _hints,
-// _tutorial (tutorial steps and pick-up sparkles) and _plans (the
-// locations' play plans).
+// _tutorial (tutorial steps and pick-up sparkles), _plans (the play plans
+// of locations 1 to 3), _plan_steps (the table runner of the plans) and
+// _plan4 to _plan6 (the plans of locations 4 to 6 as tables).
 #pragma once
 
 #include "00_msg.h"
@@ -38,7 +39,13 @@
 
 #include <OgreQuaternion.h>
 
+#include <cstddef>
 #include <vector>
+
+namespace plan
+{
+struct Step;
+}
 
 class sc_00_ginterface : public virtual CodeScript, public virtual sc_00_msg
 {
@@ -593,6 +600,8 @@ public:
     void invDisable(int disable);
     void invAddTask(int item_id, int pick_num, int ready, int _max, int bonus_time);
     void invRemoveTask(int item_id);
+    /// A slot came free: the first item that waited for one takes it.
+    void invTakeWaiting();
     void invMakeItemUsable(int item_id, int usable = 1);
     void invAddTaskPart(int item_id, int part);
     void invHideTaskPart(int item_id, int part);
@@ -643,7 +652,8 @@ public:
     void helpPress();
     void helpOnBlackScreen();
     void helpOnBlackScreen2();
-    void getTip();
+    /// Cuts to what a hint points at; 0 (and no cut) when nothing is left.
+    int getTip();
     void getHelpObj(int& r, int& c, OBJECT_HANDLE& obj, int& id);
     void getLazerPushkaCam(int& c, int& r, OBJECT_HANDLE& obj);
     int checkLazerPushkaHelp();
@@ -677,6 +687,14 @@ public:
     void initLoc1();
     void initLoc2();
     void initLoc3();
+    void initLoc4();
+    void initLoc5();
+    void initLoc6();
+    /// Runs a plan table (00_ginterface_plan_steps.h): every step's builder or
+    /// modifier in order.
+    void buildPlan(const plan::Step* steps, size_t count);
+    /// Sets the first num entries of array to value.
+    static void fillArray(int* array, int num, int value);
     /// A click on a hot spot, its animation run without waiting, and what
     /// it uncovered shown (revealed nullptr: nothing).
     void taskAddUncover(const char* spot, int room, int cam, int show, const char* anim, const char* revealed);
@@ -712,6 +730,13 @@ public:
     // inventory
     int inventoryDisabled = 0;
     _ITEM slots[kSlots];
+    /// An item found while every slot was taken, kept until one is free.
+    struct WaitingItem
+    {
+        int id = 0, pickNum = 0, ready = 0, max = 0, bonusTime = 0;
+        std::vector<int> parts; ///< picture layers added meanwhile
+    };
+    std::vector<WaitingItem> waitingItems;
     int dragState = 0;                ///< 0 none, 1 picked this press, 2 dragging, 3 carried
     int hoveredItem = -1, hoveredItemPrev = -1;
     int pendingPick = 0, pendingSlot = -1;

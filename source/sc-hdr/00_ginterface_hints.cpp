@@ -72,8 +72,15 @@ void sc_00_ginterface::helpOnBlackScreen()
     if (hintState == 1)
     {
         setVarI("fonarik_detach_from_mouse", 1);
+        if (!getTip())
+        {
+            // What the hint was for moved on while the screen went black:
+            // nothing is spent and the view stays where the player was.
+            helpOnBlackScreen2();
+            sendNotifyByName("01_cam_move", 600, 0);
+            return;
+        }
         hintState = 2;
-        getTip();
         overlaySetVisible(kHelpOverlay, nullptr, nullptr, true);
         const int left = getVarI("help_num") - 1;
         setVarI("help_num", left);
@@ -110,11 +117,13 @@ void sc_00_ginterface::helpOnBlackScreen2()
     setVarI("fonarik_detach_from_mouse", 0);
 }
 
-void sc_00_ginterface::getTip()
+int sc_00_ginterface::getTip()
 {
     TQ_TRACE(" getTip()");
     int r = 1, c = 1, id = 0;
     getHelpObj(r, c, hintObject, id);
+    if (hintObject == 0)
+        return 0;
     initHelpItem(id);
     sendNotifyByName("01_cam_move", (r + 50) * 100 + c, 0);
     materialSetColour(kGlow, 0.0f, 0.0f, 0.0f, 1);
@@ -122,6 +131,7 @@ void sc_00_ginterface::getTip()
     particleSetVisible(kParticle, true);
     billboardSetVisible(kBillboard, true);
     billboardSetSize(kBillboard, 0.0f, 0.0f);
+    return 1;
 }
 
 void sc_00_ginterface::getHelpObj(int& r, int& c, OBJECT_HANDLE& obj, int& id)
@@ -155,7 +165,7 @@ void sc_00_ginterface::getHelpObj(int& r, int& c, OBJECT_HANDLE& obj, int& id)
     if (!any)
     {
         // The thread that could take the hint moved on while the screen
-        // went black: the camera stays where the defaults put it.
+        // went black.
         Log::print("\nWARNING: 00_ginterface: no thread takes the hint any more");
         obj = 0;
         return;

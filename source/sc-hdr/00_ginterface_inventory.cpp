@@ -129,7 +129,21 @@ void sc_00_ginterface::invAddTask(int item_id, int pick_num, int ready, int _max
     while (i < kSlots && slots[i].used)
         ++i;
     if (i == kSlots)
-        return; // a full inventory takes nothing more
+    {
+        // Nothing found is lost: the item waits for the first free slot.
+        for (const WaitingItem& w : waitingItems)
+            if (w.id == item_id)
+                return;
+        Log::print("\nWARNING: 00_ginterface: the inventory is full; item %d waits for a free slot", item_id);
+        WaitingItem w;
+        w.id = item_id;
+        w.pickNum = pick_num;
+        w.ready = ready;
+        w.max = _max;
+        w.bonusTime = bonus_time;
+        waitingItems.push_back(w);
+        return;
+    }
     itemAdd(slots[i], item_id, pick_num, ready, _max);
     if (bonus_time != 0)
         startBonusTimer(i, bonus_time, item_id);
@@ -255,7 +269,12 @@ void sc_00_ginterface::invMakeItemUsable(int item_id, int usable)
     (void)usable;
     const int i = slotOf(item_id);
     if (i < 0)
+    {
+        for (WaitingItem& w : waitingItems)
+            if (w.id == item_id)
+                w.ready = 1;
         return;
+    }
     slots[i].ready = 1;
     ovSetZOrder(slots[i].picture, 180);
     itemSetSlotTextures(i, 1);
@@ -268,6 +287,9 @@ void sc_00_ginterface::invAddTaskPart(int item_id, int part)
     const int i = slotOf(item_id);
     if (i >= 0)
         itemAddPass(slots[i], part);
+    for (WaitingItem& w : waitingItems)
+        if (w.id == item_id)
+            w.parts.push_back(part);
 }
 
 void sc_00_ginterface::invHideTaskPart(int item_id, int part)
@@ -300,6 +322,12 @@ void sc_00_ginterface::invFlyTo(int item_id, vec3& pos)
 void sc_00_ginterface::invRemoveTask(int item_id)
 {
     TQ_TRACE(" invRemoveTask(int item_id)");
+    for (size_t w = 0; w < waitingItems.size(); ++w)
+        if (waitingItems[w].id == item_id)
+        {
+            waitingItems.erase(waitingItems.begin() + static_cast<long>(w));
+            return;
+        }
     const int i = slotOf(item_id);
     if (i < 0)
         return;
@@ -307,6 +335,21 @@ void sc_00_ginterface::invRemoveTask(int item_id)
     itemRemove(slots[i]);
     menuDisableItem(3, i, 1);
     menuDisableItem(3, ID_COUNTER0 + i, 1);
+}
+
+void sc_00_ginterface::invTakeWaiting()
+{
+    TQ_TRACE(" invTakeWaiting()");
+    if (waitingItems.empty())
+        return;
+    const WaitingItem w = waitingItems.front();
+    waitingItems.erase(waitingItems.begin());
+    invAddTask(w.id, w.pickNum, w.ready, w.max, w.bonusTime);
+    const int i = slotOf(w.id);
+    if (i < 0)
+        return;
+    for (int part : w.parts)
+        itemAddPass(slots[i], part);
 }
 
 void sc_00_ginterface::itemRemove(_ITEM& it)

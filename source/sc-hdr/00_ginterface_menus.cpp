@@ -16,6 +16,10 @@ namespace
 {
 const char* const kMenuMat = "00_ginterface/menuitems/";
 const float kSlideDown = 0.09765625f;
+/// The captions of the skip button (the text the dialogs' skip shows) and
+/// of the instruction button.
+const int kSkipCaption = 113;
+const int kInstructionCaption = 129;
 
 struct MenuOverlays
 {
@@ -140,6 +144,7 @@ void sc_00_ginterface::menuItemInit(__MENU_ITEM& it, int mid, int id)
     String mat, fx;
     float textX = 0.0f, textY = 0.0f, charSize = 0.0f;
     const char* charKey = nullptr;
+    int caption = 0; ///< string-table text of the button's caption, 0 none
     bool rowFound = false;
     for (const ButtonRow& row : kButtons)
     {
@@ -194,6 +199,7 @@ void sc_00_ginterface::menuItemInit(__MENU_ITEM& it, int mid, int id)
         it.font2 = "Fonts/00_instruction_button2";
         charSize = 0.05f;
         charKey = "instruction_button_char_size";
+        caption = kInstructionCaption;
         textX = 210.0f;
         textY = 60.0f;
     }
@@ -202,6 +208,7 @@ void sc_00_ginterface::menuItemInit(__MENU_ITEM& it, int mid, int id)
         it.font = "Fonts/00_skip_button";
         it.font2 = "Fonts/00_skip_button2";
         charKey = "skip_button_char_size";
+        caption = kSkipCaption;
         textX = 65.0f;
         textY = -4.0f;
         getConfigF("skip_button_text_x", textX);
@@ -231,6 +238,18 @@ void sc_00_ginterface::menuItemInit(__MENU_ITEM& it, int mid, int id)
         overlaySetColourBottom(it.text.sOv.c_str(), it.text.sPan1.c_str(), it.text.sPan2.c_str(), 0, 0, 0, 1);
         overlaySetColourTop(it.text2.sOv.c_str(), it.text2.sPan1.c_str(), it.text2.sPan2.c_str(), 1, 1, 1, 1);
         overlaySetColourBottom(it.text2.sOv.c_str(), it.text2.sPan1.c_str(), it.text2.sPan2.c_str(), 1, 1, 1, 1);
+        // Each text is drawn in its own font (whose material the show state
+        // fades) and carries the button's caption; without them the text
+        // areas draw nothing.
+        for (___OVERLAY* text : {&it.text, &it.text2})
+        {
+            const String& font = text == &it.text ? it.font : it.font2;
+            const String fontName = font.compare(0, 6, "Fonts/") == 0 ? font.substr(6) : font;
+            overlaySetFont(text->sOv.c_str(), text->sPan1.c_str(), text->sPan2.c_str(), fontName.c_str());
+            if (caption)
+                overlaySetCaption(text->sOv.c_str(), text->sPan1.c_str(), text->sPan2.c_str(), caption, -1, -1,
+                                  nullptr);
+        }
         if (charSize > 0.0f)
         {
             overlaySetCharHeight(it.text.sOv.c_str(), it.text.sPan1.c_str(), it.text.sPan2.c_str(), charSize);

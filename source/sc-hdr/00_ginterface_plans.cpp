@@ -553,9 +553,16 @@ void sc_00_ginterface::initLoc2()
     taskAddHelpOn("professor_stol");
     taskAddNotify("00_sfx_env", 1001, 1);
     taskSetStartWithoutImage(1);
-    // Decided once, while the plan is built: a game continued under the
-    // other setting resumes this thread two tasks off.
-    if (getConfigI("survey") && resourceExists("url.url"))
+    // Decided when the location is first entered and saved with the game
+    // (1 without, 2 with the survey scene): a game continued under the
+    // other setting must still resume this thread at its own task.
+    int survey = getConfigI("load_from_save") != 0 ? getVarI("loc2_survey") : 0;
+    if (survey == 0)
+    {
+        survey = getConfigI("survey") && resourceExists("url.url") ? 2 : 1;
+        setVarI("loc2_survey", survey);
+    }
+    if (survey == 2)
         taskAddCutScene3("02_03_scene", 100, CUTSCENE_FADE_NO, 1);
     taskAddVisibleObj1("02_03_az_exit_to_04", 1);
     taskAddNotify("02_03_az_exit_to_04", 100);

@@ -45,7 +45,7 @@ OBJECT_HANDLE handleOf(const String& name)
     return name.empty() ? 0 : gApp.findObjectHandle(name);
 }
 
-/// Whether a task that waits for an answer has nobody to answer it.
+/// Whether a task that waits for an answer or a click has nobody to give it.
 bool answererMissing(const sc_00_ginterface::__TASK& t)
 {
     switch (t.type)
@@ -59,6 +59,10 @@ bool answererMissing(const sc_00_ginterface::__TASK& t)
     case sc_00_ginterface::TT_MINIGAME:
     case sc_00_ginterface::TT_CUTSCENE:
     case sc_00_ginterface::TT_DEACTIVATE:
+    case sc_00_ginterface::TT_CLICK:
+    case sc_00_ginterface::TT_FIND:
+    case sc_00_ginterface::TT_USE:
+    case sc_00_ginterface::TT_NEAR_PLANE_MINI:
         for (int i = 0; i < t.obj_count; ++i)
             if (t.objs[i].obj != 0)
                 return false;
@@ -254,64 +258,79 @@ void sc_00_ginterface::taskAddClick(OBJECT_HANDLE who, int room, int cam, int sh
 
 void sc_00_ginterface::taskAddClickEx(const String& base_name, int num, int* rooms, int* cams, int show_on__TASK_start)
 {
+    TQ_TRACE(" taskAddClickEx(const String& base_name, int num, int* rooms, int* cams, int show_on__TASK_start)");
     __TASKAddObjEx(TT_CLICK, -1, base_name, num, rooms, cams, show_on__TASK_start, 2, 1);
 }
 
 void sc_00_ginterface::taskAddFindObj1(int obj_id, const String& base_name, int room, int cam, int show_on__TASK_start)
 {
+    TQ_TRACE(" taskAddFindObj1(int obj_id, const String& base_name, int room, int cam, int show_on__TASK_start)");
     taskAddFindObjEx(obj_id, base_name, 1, &room, &cam, show_on__TASK_start, 2);
 }
 
 void sc_00_ginterface::taskAddFindObjEx(int obj_id, const String& base_name, int num, int* rooms, int* cams,
                                         int show_on__TASK_start, int num_texture_parts)
 {
+    TQ_TRACE(" taskAddFindObjEx(int obj_id, const String& base_name, int num, int* rooms, int* cams, int "
+             "show_on__TASK_start, int num_texture_parts)");
     __TASKAddObjEx(TT_FIND, obj_id, base_name, num, rooms, cams, show_on__TASK_start, num_texture_parts, 1);
 }
 
 void sc_00_ginterface::taskAddFindObjExSn(int obj_id, const String& base_name, int num, int* rooms, int* cams,
                                           int show_on__TASK_start, int start_num, int num_texture_parts)
 {
+    TQ_TRACE(" taskAddFindObjExSn(int obj_id, const String& base_name, int num, int* rooms, int* cams, int "
+             "show_on__TASK_start, int start_num, int num_texture_parts)");
     __TASKAddObjEx(TT_FIND, obj_id, base_name, num, rooms, cams, show_on__TASK_start, num_texture_parts, start_num);
 }
 
 void sc_00_ginterface::taskAddUseObj1(int obj_id, const String& who, int room, int cam, int show_on__TASK_start)
 {
+    TQ_TRACE(" taskAddUseObj1(int obj_id, const String& who, int room, int cam, int show_on__TASK_start)");
     taskAddUseObjEx(obj_id, who, 1, &room, &cam, show_on__TASK_start, 2);
 }
 
 void sc_00_ginterface::taskAddUseObjEx(int obj_id, const String& base_name, int num, int* rooms, int* cams,
                                        int show_on__TASK_start, int num_texture_parts)
 {
+    TQ_TRACE(" taskAddUseObjEx(int obj_id, const String& base_name, int num, int* rooms, int* cams, int "
+             "show_on__TASK_start, int num_texture_parts)");
     __TASKAddObjEx(TT_USE, obj_id, base_name, num, rooms, cams, show_on__TASK_start, num_texture_parts, 1);
 }
 
 void sc_00_ginterface::taskAddVisibleObj1(const String& who, int show)
 {
+    TQ_TRACE(" taskAddVisibleObj1(const String& who, int show)");
     taskAddVisibleObjEx(who, 1, show);
 }
 
 void sc_00_ginterface::taskAddVisibleObjEx(const String& base_name, int num, int show_on__TASK_start)
 {
+    TQ_TRACE(" taskAddVisibleObjEx(const String& base_name, int num, int show_on__TASK_start)");
     __TASKAddObjEx(TT_VISIBLE, 0, base_name, num, nullptr, nullptr, show_on__TASK_start, 0, 1);
 }
 
 void sc_00_ginterface::taskAddPickObj(const String& obj)
 {
+    TQ_TRACE(" taskAddPickObj(const String& obj)");
     __TASKAddObjEx(TT_PICK, static_cast<int>(handleOf(obj)), "", 1, nullptr, nullptr, 0, 0, 1);
 }
 
 void sc_00_ginterface::taskAddHideTask(int task)
 {
+    TQ_TRACE(" taskAddHideTask(int task)");
     __TASKAddObjEx(TT_HIDE_TASK, task, "", 1, nullptr, nullptr, 0, 0, 1);
 }
 
 void sc_00_ginterface::taskAddShowTask(int task)
 {
+    TQ_TRACE(" taskAddShowTask(int task)");
     __TASKAddObjEx(TT_SHOW_TASK, task, "", 1, nullptr, nullptr, 0, 0, 1);
 }
 
 void sc_00_ginterface::taskAddChangeItem(int old_task, int new_task)
 {
+    TQ_TRACE(" taskAddChangeItem(int old_task, int new_task)");
     // The new id rides in the task's second parameter.
     __TASKAddObjEx(TT_CHANGE_ITEM, old_task, "", 1, nullptr, nullptr, new_task, 0, 1);
 }
@@ -341,27 +360,32 @@ void sc_00_ginterface::taskAddNotify2(const char* name, int notify_prm, int skip
 
 void sc_00_ginterface::taskAddNotify(const String& name, int notify_prm, int skip)
 {
+    TQ_TRACE(" taskAddNotify(const String& name, int notify_prm, int skip)");
     taskAddNotify2(name.c_str(), notify_prm, skip);
 }
 
 void sc_00_ginterface::taskAddAutoSave()
 {
+    TQ_TRACE(" taskAddAutoSave()");
     taskAddNotify("interface", 100, 1);
 }
 
 void sc_00_ginterface::taskAddMakeScreenShot()
 {
+    TQ_TRACE(" taskAddMakeScreenShot()");
     taskAddNotify("journal", 2000, 1);
 }
 
 void sc_00_ginterface::taskAddTaskToJournal(int str)
 {
+    TQ_TRACE(" taskAddTaskToJournal(int str)");
     // The journal adds the text of a code above 10000.
     taskAddNotify("journal", str + 10000, 1);
 }
 
 void sc_00_ginterface::taskAddStopCutSceneSound()
 {
+    TQ_TRACE(" taskAddStopCutSceneSound()");
     taskAddNotify("00_movies", 10000, 1);
 }
 
@@ -388,6 +412,7 @@ void sc_00_ginterface::taskAddCutScene2(const char* name, int notify_prm, int sh
 
 void sc_00_ginterface::taskAddCutScene(const String& name, int notify_prm, int show_interface_after)
 {
+    TQ_TRACE(" taskAddCutScene(const String& name, int notify_prm, int show_interface_after)");
     taskAddCutScene2(name.c_str(), notify_prm, show_interface_after, 0);
 }
 
@@ -415,12 +440,14 @@ void sc_00_ginterface::taskAddCutScene3(const char* name, int notify_prm, int fa
 
 void sc_00_ginterface::taskAddFade(int is_slow_fadeout)
 {
+    TQ_TRACE(" taskAddFade(int is_slow_fadeout)");
     taskAddNotify2("00_loader", 101, 0);
     taskAddNotify2("00_loader", is_slow_fadeout ? 104 : 102, 1);
 }
 
 void sc_00_ginterface::taskAddCutSceneEnding0(const char* scene_name, int is_slow_fadeout)
 {
+    TQ_TRACE(" taskAddCutSceneEnding0(const char* scene_name, int is_slow_fadeout)");
     taskAddFade(is_slow_fadeout);
     taskAddNotify2("02_dialogs", 10000, 1);
     taskAddNotify2(scene_name, 1100, 1);
@@ -428,11 +455,13 @@ void sc_00_ginterface::taskAddCutSceneEnding0(const char* scene_name, int is_slo
 
 void sc_00_ginterface::taskAddCutSceneEnding(const char* scene_name)
 {
+    TQ_TRACE(" taskAddCutSceneEnding(const char* scene_name)");
     taskAddCutSceneEnding0(scene_name, 0);
 }
 
 void sc_00_ginterface::taskAddCutSceneEndingSlow(const char* scene_name)
 {
+    TQ_TRACE(" taskAddCutSceneEndingSlow(const char* scene_name)");
     taskAddCutSceneEnding0(scene_name, 1);
 }
 
@@ -448,35 +477,41 @@ void sc_00_ginterface::taskAddNearPlaneMini(const String& name, int room, int ca
 
 void sc_00_ginterface::taskAddSetParam(const String& var, int value)
 {
+    TQ_TRACE(" taskAddSetParam(const String& var, int value)");
     if (__TASK* t = newTask("taskAddSetParam", TT_SET_PARAM, value))
         t->str = var;
 }
 
 void sc_00_ginterface::taskAddGetParam(const String& var, int value)
 {
+    TQ_TRACE(" taskAddGetParam(const String& var, int value)");
     if (__TASK* t = newTask("taskAddGetParam", TT_GET_PARAM, value))
         t->str = var;
 }
 
 void sc_00_ginterface::taskAddHelpOn(const String& thread)
 {
+    TQ_TRACE(" taskAddHelpOn(const String& thread)");
     if (__TASK* t = newTask("taskAddHelpOn", TT_HELP, 1))
         t->str = thread;
 }
 
 void sc_00_ginterface::taskAddHelpOff(const String& thread)
 {
+    TQ_TRACE(" taskAddHelpOff(const String& thread)");
     if (__TASK* t = newTask("taskAddHelpOff", TT_HELP, 0))
         t->str = thread;
 }
 
 void sc_00_ginterface::taskAddWaitBonus(int item_id)
 {
+    TQ_TRACE(" taskAddWaitBonus(int item_id)");
     newTask("taskAddWaitBonus", TT_WAIT_BONUS, item_id);
 }
 
 void sc_00_ginterface::taskAddShowInterface()
 {
+    TQ_TRACE(" taskAddShowInterface()");
     newTask("taskAddShowInterface", TT_SHOW_INTERFACE, 1);
 }
 
@@ -502,6 +537,7 @@ void sc_00_ginterface::taskAddPikedObj(const String& base_name, int room, int ca
 
 void sc_00_ginterface::taskShowOnTask(int pick_id, int show_on_start__TASK)
 {
+    TQ_TRACE(" taskShowOnTask(int pick_id, int show_on_start__TASK)");
     __TASK* t = lastTask("taskShowOnTask");
     if (!t)
         return;
@@ -516,6 +552,7 @@ void sc_00_ginterface::taskShowOnTask(int pick_id, int show_on_start__TASK)
 
 void sc_00_ginterface::taskHelpCond(int pick_id, const String& param, int value)
 {
+    TQ_TRACE(" taskHelpCond(int pick_id, const String& param, int value)");
     if (__PICKED_OBJ* o = lastTaskObject("taskHelpCond", pick_id))
     {
         o->help_param = param;
@@ -525,18 +562,21 @@ void sc_00_ginterface::taskHelpCond(int pick_id, const String& param, int value)
 
 void sc_00_ginterface::taskHelpObj(int pick_id, const String& s)
 {
+    TQ_TRACE(" taskHelpObj(int pick_id, const String& s)");
     if (__PICKED_OBJ* o = lastTaskObject("taskHelpObj", pick_id))
         o->help_obj = handleOf(s);
 }
 
 void sc_00_ginterface::taskSetHideAfterUse(int picked_id, int hide_obj_after_use)
 {
+    TQ_TRACE(" taskSetHideAfterUse(int picked_id, int hide_obj_after_use)");
     if (__PICKED_OBJ* o = lastTaskObject("taskSetHideAfterUse", picked_id))
         o->after_use = hide_obj_after_use;
 }
 
 void sc_00_ginterface::taskSetShowAfterUse(int picked_id, int show_obj_after_use, OBJECT_HANDLE obj)
 {
+    TQ_TRACE(" taskSetShowAfterUse(int picked_id, int show_obj_after_use, OBJECT_HANDLE obj)");
     if (__PICKED_OBJ* o = lastTaskObject("taskSetShowAfterUse", picked_id))
     {
         if (show_obj_after_use)
@@ -548,6 +588,7 @@ void sc_00_ginterface::taskSetShowAfterUse(int picked_id, int show_obj_after_use
 
 void sc_00_ginterface::taskSetMsgAfterUse(int picked_id, OBJECT_HANDLE obj)
 {
+    TQ_TRACE(" taskSetMsgAfterUse(int picked_id, OBJECT_HANDLE obj)");
     if (__PICKED_OBJ* o = lastTaskObject("taskSetMsgAfterUse", picked_id))
     {
         o->after_use = 100;
@@ -558,6 +599,7 @@ void sc_00_ginterface::taskSetMsgAfterUse(int picked_id, OBJECT_HANDLE obj)
 
 void sc_00_ginterface::taskSetAnimAfterUse(int picked_id, int anim_obj_after_use, int msg_obj_after_use)
 {
+    TQ_TRACE(" taskSetAnimAfterUse(int picked_id, int anim_obj_after_use, int msg_obj_after_use)");
     if (__PICKED_OBJ* o = lastTaskObject("taskSetAnimAfterUse", picked_id))
     {
         o->anim_obj_after_use = static_cast<OBJECT_HANDLE>(anim_obj_after_use);
@@ -567,48 +609,56 @@ void sc_00_ginterface::taskSetAnimAfterUse(int picked_id, int anim_obj_after_use
 
 void sc_00_ginterface::taskNoHideInterfaceBefore()
 {
+    TQ_TRACE(" taskNoHideInterfaceBefore()");
     if (__TASK* t = lastTask("taskNoHideInterfaceBefore"))
         t->hide_interface_before = 0;
 }
 
 void sc_00_ginterface::taskNoHideItem()
 {
+    TQ_TRACE(" taskNoHideItem()");
     if (__TASK* t = lastTask("taskNoHideItem"))
         t->no_hide_item = 1;
 }
 
 void sc_00_ginterface::taskNoHideUsed()
 {
+    TQ_TRACE(" taskNoHideUsed()");
     if (__TASK* t = lastTask("taskNoHideUsed"))
         t->no_hide_used = 1;
 }
 
 void sc_00_ginterface::taskNoParticles()
 {
+    TQ_TRACE(" taskNoParticles()");
     if (__TASK* t = lastTask("taskNoParticles"))
         t->particles = 0;
 }
 
 void sc_00_ginterface::taskSetStartWithoutImage(int start_pick_without_image)
 {
+    TQ_TRACE(" taskSetStartWithoutImage(int start_pick_without_image)");
     if (__TASK* t = lastTask("taskSetStartWithoutImage"))
         t->start_pick_without_image = start_pick_without_image;
 }
 
 void sc_00_ginterface::taskSetShowInterfaceNpzObj(const char* obj)
 {
+    TQ_TRACE(" taskSetShowInterfaceNpzObj(const char* obj)");
     if (__TASK* t = lastTask("taskSetShowInterfaceNpzObj"))
         t->show_interface_obj = handleOf(obj ? obj : "");
 }
 
 void sc_00_ginterface::taskClickItemId(int id)
 {
+    TQ_TRACE(" taskClickItemId(int id)");
     if (__TASK* t = lastTask("taskClickItemId"))
         t->item = id;
 }
 
 void sc_00_ginterface::taskUseItemId(int id)
 {
+    TQ_TRACE(" taskUseItemId(int id)");
     __TASK* t = lastTask("taskUseItemId");
     if (!t)
         return;
@@ -757,10 +807,17 @@ void sc_00_ginterface::taskStart(__TASK& t)
 {
     TQ_TRACE(" taskStart(__TASK& t)");
     t.state = 1;
+    // A misspelt or missing object must show: the task waits, as its thread
+    // does, and says so once when it starts.
     if (answererMissing(t))
-        Log::print("\nWARNING: 00_ginterface: task (type: %d) of thread %d waits for an object that is missing; it "
-                   "ends at once",
+    {
+        // Nothing modal starts for it either: the player goes on with the
+        // other threads.
+        Log::print("\nWARNING: 00_ginterface: task (type: %d) of thread %d waits for an object that is missing; "
+                   "the thread stops here",
                    t.type, t.thread);
+        return;
+    }
     switch (t.type)
     {
     case TT_CLICK:
@@ -924,10 +981,6 @@ void sc_00_ginterface::taskUpdateSlots(const __TASK& t, int item, float time, bo
 
 int sc_00_ginterface::taskCheckForComplete(__TASK& t, int param, OBJECT_HANDLE who, int lastId)
 {
-    // Nothing can answer a scene, dialog, game or message that is missing:
-    // waiting for it would keep the player's clicks away for good.
-    if (answererMissing(t))
-        return 1;
     auto isObject = [&t](OBJECT_HANDLE h) {
         for (int i = 0; i < t.obj_count; ++i)
             if (t.objs[i].obj == h)

@@ -109,6 +109,11 @@ bool sc_00_minigame_starter::takeRequest(int code, OBJECT_HANDLE from)
     {
         game = gameBefore;
         back_msg = backBefore;
+        // With no game running the requester is answered at once, so that
+        // it leaves its mini-game mode instead of waiting for a game that
+        // never starts; a running game's requester waits for that game.
+        if (from && state == 0)
+            sendNotify(from, getOwner(), code);
         return false;
     }
     need_fade = fade;

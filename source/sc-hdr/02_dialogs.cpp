@@ -190,7 +190,11 @@ int sc_02_dialogs::dlg_firstStep()
     dialogContent(*this, mDialogId);
     if (mStepCount == 0)
     {
+        // The requester is answered at once, as if the dialog had played.
         Log::print("\n\nUnknown dialog id! %d", mDialogId);
+        Log::print("\nWARNING: 02_dialogs: there is no dialog %d; its requester is answered at once", mDialogId);
+        if (mRequester)
+            dlg_SetNotifyObj(mRequester);
         return 0;
     }
     if (mRequester)
@@ -368,6 +372,12 @@ void sc_02_dialogs::dlg_lastStep(int is_skip)
     }
     setConfigI("is_dialog_start", 0);
     dlg_Init();
+    if (!mWaiting.empty())
+    {
+        const Request next = mWaiting.front();
+        mWaiting.erase(mWaiting.begin());
+        startDialog(next.id, next.requester);
+    }
 }
 
 void sc_02_dialogs::skip_dialog()
@@ -568,8 +578,22 @@ void sc_02_dialogs::ON_NOTIFY(int param, OBJECT_HANDLE s)
         dlg_lastStep(1);
         return;
     }
-    mRequester = s;
-    dlg_SetId(param);
+    if (mStepCount > 0)
+    {
+        // One dialog at a time: this one plays after the current one, and
+        // both requesters are answered.
+        Log::print("\n02_dialogs: dialog %d waits for dialog %d", param, mDialogId);
+        mWaiting.push_back({param, s});
+        return;
+    }
+    startDialog(param, s);
+}
+
+void sc_02_dialogs::startDialog(int id, OBJECT_HANDLE requester)
+{
+    TQ_TRACE(" startDialog(int id, OBJECT_HANDLE requester)");
+    mRequester = requester;
+    dlg_SetId(id);
     // Set before playing: a dialog that ends at once clears it again.
     setConfigI("is_dialog_start", 1);
     dlg_playNext();

@@ -88,6 +88,8 @@ public:
     /// Plays the next step, or ends the dialog after the last one.
     void dlg_playNext();
     void dlg_lastStep(int is_skip);
+    /// Plays dialog id for the requester, who is answered with the id.
+    void startDialog(int id, OBJECT_HANDLE requester);
     void skip_dialog();
     void skipButtonProcess();
     void getUpShift(float* us);
@@ -110,6 +112,13 @@ public:
     int afterCam = 0;
     int cameraMoved = 0;
     OBJECT_HANDLE mRequester = 0;
+    /// Dialogs asked for while another played, played after it in order.
+    struct Request
+    {
+        int id;
+        OBJECT_HANDLE requester;
+    };
+    std::vector<Request> mWaiting;
     int mVoiceTimer = -1;
     int mPollTimer = -1;
     bool mPrevLeft = false;

@@ -21,6 +21,7 @@
 #include <Overlay/OgreOverlayContainer.h>
 #include <Overlay/OgreOverlayManager.h>
 #include <Overlay/OgrePanelOverlayElement.h>
+#include <Overlay/OgreFontManager.h>
 #include <Overlay/OgreTextAreaOverlayElement.h>
 
 #include <vector>
@@ -401,6 +402,21 @@ void CVirtualScript::overlaySetCharHeight(const char* o, const char* e, const ch
 {
     if (Ogre::TextAreaOverlayElement* text = textAreaOf(o, e, c))
         text->setCharHeight(height);
+}
+
+void CVirtualScript::overlaySetFont(const char* o, const char* e, const char* c, const char* font)
+{
+    Ogre::TextAreaOverlayElement* text = textAreaOf(o, e, c);
+    if (!text || !font)
+        return;
+    // OGRE refuses an unknown font with an exception; a missing font is only
+    // a look.
+    if (!Ogre::FontManager::getSingleton().getByName(font))
+    {
+        Log::print("\nWARNING: no font [%s] for overlay element [%s]", font, text->getName().c_str());
+        return;
+    }
+    text->setFontName(font);
 }
 
 void CVirtualScript::overlaySetMaterial(const char* o, const char* e, const char* c, const char* material)

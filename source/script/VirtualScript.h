@@ -319,6 +319,9 @@ public:
     static void overlayCopyCaption(const char* o, const char* e, const char* c, const char* text);
     static int overlayGetCaptionLength(const char* o, const char* e, const char* c);
     static void overlaySetCharHeight(const char* o, const char* e, const char* c, float height);
+    /// The text element's font; an unknown font leaves it as it is, with a
+    /// warning.
+    static void overlaySetFont(const char* o, const char* e, const char* c, const char* font);
     static void overlaySetMaterial(const char* o, const char* e, const char* c, const char* material);
     /// Creates what is missing of overlay, element and child as "Panel"s;
     /// the innermost one created gets material, position and size.

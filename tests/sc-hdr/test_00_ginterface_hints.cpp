@@ -179,3 +179,27 @@ TEST_F(Hints, TheLaserCannonPointsAtTheSwitchOfItsCode)
     EXPECT_EQ(gi->taskNeedHelp(gi->threads[0].tasks[0], 0), 1);
 }
 } // namespace
+
+namespace
+{
+// The thread a hint was for moves on while the screen goes black: nothing
+// is left to point at, so no hint is spent and the view stays.
+TEST_F(Hints, AHintWithNothingLeftToShowSpendsNothingAndStays)
+{
+    CVirtualScript::setVarI("help_num", 2);
+    twoThreads();
+    gi->helpPress();
+    engine.frames(1);
+    ASSERT_EQ(gi->hintState, 1);
+    gi->threads[0].active_for_help = 0;
+    gi->threads[1].active_for_help = 0;
+    forgetTold();
+    notify(777, spy("00_loader"));
+    EXPECT_EQ(var("help_num"), 2);
+    EXPECT_EQ(told("01_cam_move"), (Told{"600"})); // no cut to room 1, camera 1
+    EXPECT_EQ(gi->hintState, 0);
+    EXPECT_EQ(gi->interfaceActive, 1);
+    EXPECT_EQ(gi->hintObject, 0u);
+    EXPECT_EQ(var("fonarik_detach_from_mouse"), 0);
+}
+} // namespace

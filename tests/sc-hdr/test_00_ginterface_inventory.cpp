@@ -274,3 +274,32 @@ TEST_F(Inventory, AUsedItemFadesAndTheRowClosesUp)
     EXPECT_EQ(gi->menus[3].items[0].ampX, 0.0f);
 }
 } // namespace
+
+namespace
+{
+// An item found while all ten slots are taken is kept, with what was found
+// of it meanwhile, and takes the first slot that comes free.
+TEST_F(Inventory, AnItemFoundWithAFullRowWaitsForTheFirstFreeSlot)
+{
+    CObject* piece = prop("01_az_piece");
+    for (int id = 101; id <= 110; ++id)
+        gi->invAddTask(id, 0, 1, 0, 0);
+    ticks(11);
+    gi->threadAdd();
+    gi->taskAddFindObj1(111, "01_az_piece", 1, 1);
+    gi->taskSetStartWithoutImage(1);
+    gi->threadStart(gi->threads[0]);
+    notify(777, piece);
+    EXPECT_NE(engine.log().find("the inventory is full; item 111 waits for a free slot"), std::string::npos);
+    EXPECT_EQ(gi->threads[0].cur_task, 1); // found: the story goes on
+    EXPECT_EQ(gi->existItem(111), 0);
+
+    gi->invRemoveTask(101);
+    ticks(11); // the row closes up and the found item takes the free slot
+    EXPECT_EQ(gi->slots[9].id, 111);
+    EXPECT_EQ(var("item_09_id"), 111);
+    EXPECT_EQ(gi->existItem(111), 1);
+    EXPECT_EQ(gi->readyItem2(111), 1);
+    EXPECT_TRUE(gi->waitingItems.empty());
+}
+} // namespace

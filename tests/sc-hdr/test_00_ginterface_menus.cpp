@@ -7,6 +7,9 @@
 #include "GInterfaceFixture.h"
 
 #include "Log.h"
+#include "TestSupport.h"
+
+#include <Overlay/OgreTextAreaOverlayElement.h>
 
 #include <gtest/gtest.h>
 
@@ -284,5 +287,39 @@ TEST_F(Menus, TheBackButtonLeavesTheCloseUp)
     gi->menuBackButtonClick(0);
     engine.frames(2);
     EXPECT_TRUE(told("zone").empty());
+}
+} // namespace
+
+namespace
+{
+// The skip and instruction buttons write their captions in their own fonts:
+// without a font a text area draws nothing.  (Fonts cannot load without a
+// render system, so here each text asks for its font by name, and the game's
+// data defines them.)
+TEST_F(Menus, TheSkipAndInstructionTextsHaveTheirFontsAndCaptions)
+{
+    gApp.mStrings.load("00113", "Skip");
+    gApp.mStrings.load("00129", "Instructions");
+    start();
+    auto text = [](const GI::___OVERLAY& ov) {
+        return static_cast<Ogre::TextAreaOverlayElement*>(element(ov.sPan2));
+    };
+    const GI::__MENU_ITEM& skip = gi->menus[3].items[GI::ID_SKIP];
+    const GI::__MENU_ITEM& instruction = gi->menus[0].items[GI::ID_INSTRUCTION];
+    ASSERT_NE(text(skip.text), nullptr);
+    EXPECT_EQ(text(skip.text)->getCaption().asUTF8(), "Skip");
+    EXPECT_EQ(text(skip.text2)->getCaption().asUTF8(), "Skip");
+    EXPECT_EQ(text(instruction.text)->getCaption().asUTF8(), "Instructions");
+    EXPECT_EQ(text(instruction.text2)->getCaption().asUTF8(), "Instructions");
+    EXPECT_TRUE(text(skip.text2)->isVisible());
+
+    const std::string fontDefs =
+        tq::readFile(std::string(TQ_TEST_SOURCE_DIR) + "/../data/game/media/00_ginterface_buttons.fontdef");
+    for (const char* font : {"00_skip_button", "00_skip_button2", "00_instruction_button", "00_instruction_button2"})
+    {
+        SCOPED_TRACE(font);
+        EXPECT_NE(engine.log().find("no font [" + std::string(font) + "]"), std::string::npos);
+        EXPECT_NE(fontDefs.find("font " + std::string(font) + "\n"), std::string::npos);
+    }
 }
 } // namespace

@@ -569,3 +569,35 @@ TEST_F(Location3, TapeAndScissorsMakeCutTape)
     EXPECT_EQ(gi->existItem(323), 0);
 }
 } // namespace
+
+namespace
+{
+// The survey branch is chosen when location 2 is first entered and saved:
+// a game continued under the other setting keeps the saved choice, so every
+// thread resumes at its own task.
+TEST_F(Location2, TheSurveyChoiceIsSavedWithTheGame)
+{
+    const std::string dir = ::testing::TempDir() + "survey_saved";
+    std::system(("mkdir -p " + dir + " && touch " + dir + "/url.url").c_str());
+    Ogre::ResourceGroupManager::getSingleton().addResourceLocation(dir, "FileSystem", "General");
+    CVirtualScript::setConfigI("survey", 1);
+    start();
+    ASSERT_EQ(gi->threads[8].task_count(), 16);
+    EXPECT_EQ(var("loc2_survey"), 2);
+
+    CVirtualScript::setConfigI("load_from_save", 1);
+    CVirtualScript::setConfigI("survey", 0);
+    gi->initGamePlay();
+    EXPECT_EQ(gi->threads[8].task_count(), 16);
+
+    // A new game decides again; continued with the survey on, it keeps "no".
+    CVirtualScript::setConfigI("load_from_save", 0);
+    gi->initGamePlay();
+    EXPECT_EQ(gi->threads[8].task_count(), 14);
+    EXPECT_EQ(var("loc2_survey"), 1);
+    CVirtualScript::setConfigI("load_from_save", 1);
+    CVirtualScript::setConfigI("survey", 1);
+    gi->initGamePlay();
+    EXPECT_EQ(gi->threads[8].task_count(), 14);
+}
+} // namespace

@@ -356,3 +356,37 @@ TEST_F(Tasks, HintsPointOnlyWhereSomethingCanBeDone)
     EXPECT_EQ(gi->threadNeedHelp(use), 0);
 }
 } // namespace
+
+namespace
+{
+// A misspelt or missing object must show: its task waits, with one warning
+// when it starts, and nothing modal starts for it, so the other threads go
+// on.
+TEST_F(Tasks, ATaskWhoseObjectIsMissingWaitsAndSaysSoOnce)
+{
+    start();
+    gi->threadAdd();
+    gi->taskAddCutScene2("01_09_scene_misspelt", 100, 1, 0);
+    gi->taskAddSetParam("after_scene", 1);
+    gi->threadAdd();
+    gi->taskAddClick(gApp.findObjectHandle("01_az_misspelt"), 1, 1);
+    gi->taskAddSetParam("after_click", 1);
+    gi->threadAdd();
+    gi->taskAddSetParam("other_thread", 1);
+    play();
+    notify(100, spy("scene"));
+    notify(777, spy("scene"));
+    EXPECT_EQ(gi->threads[0].cur_task, 0);
+    EXPECT_EQ(gi->threads[1].cur_task, 0);
+    EXPECT_EQ(var("after_scene"), 0);
+    EXPECT_EQ(var("after_click"), 0);
+    EXPECT_EQ(var("other_thread"), 1);
+    EXPECT_EQ(gi->playMode, 1); // no cut scene for nobody
+    const std::string log = engine.log();
+    int warnings = 0;
+    for (size_t at = log.find("waits for an object that is missing"); at != std::string::npos;
+         at = log.find("waits for an object that is missing", at + 1))
+        ++warnings;
+    EXPECT_EQ(warnings, 2);
+}
+} // namespace

@@ -1,6 +1,6 @@
 // The mini-game starter: the handshake with the fader, the game, the result
 // display and the requester over frames, the skip, leaving without the fade,
-// menu mode, and requests it must refuse.  The fader, loader, camera mover,
+// menu mode, and requests it must refuse (answered at once).  The fader, loader, camera mover,
 // result display, games and requester are spies.
 #include "00_minigame_starter.h"
 #include "HeadlessEngine.h"
@@ -269,13 +269,18 @@ TEST_F(MinigameStarter, RequestsForGamesThatCannotStartAreRefused)
     EXPECT_TRUE(gApp.mInput->cursorOn());
     auto* script = tq::HeadlessEngine::scriptOf<sc_00_minigame_starter>(starter);
     EXPECT_EQ(script->state, 0);
+    // The requester is answered at once, so that it does not wait for them.
+    EXPECT_EQ(notes("requester"), (Calls{note(1017, starter), note(1002, starter)}));
 
-    // A game that runs keeps its camera codes through a refused request.
+    // A game that runs keeps its camera codes through a refused request,
+    // and its requester waits for that game, not for the refused one.
     send(1001, requester);
     send(100, fader);
+    RecordingScript::calls().clear();
     send(1002, requester);
+    EXPECT_TRUE(notes("requester").empty());
     send(1200, gApp.findObject("01_minigame_01"));
-    EXPECT_EQ(notes("00_fader"), (Calls{note(5104, starter), note(5104, starter)}));
+    EXPECT_EQ(notes("00_fader"), (Calls{note(5104, starter)}));
 }
 
 TEST_F(MinigameStarter, MissingSharedObjectsAreWarnedAboutOnCreate)

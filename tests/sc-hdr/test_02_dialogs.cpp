@@ -1,6 +1,7 @@
 // The dialog player on the headless engine: steps in order with their voices,
 // cuts and notifications, the player's clicks, the end notifications and the
-// answer to the requester, the stop code and ids without content.
+// answer to the requester, the stop code, ids without content (answered at
+// once) and a dialog asked for while another plays (played after it).
 #include "02_cam_move.h"
 #include "02_dialogs.h"
 #include "HeadlessEngine.h"
@@ -206,23 +207,53 @@ TEST_F(Dialogs, TheStopCodeEndsWithoutCameraReturnOrAnswer)
     EXPECT_EQ(dialogStarted(), 0);
 }
 
-TEST_F(Dialogs, IdsWithoutContentEndAtOnceAndAnswerNobody)
+TEST_F(Dialogs, IdsWithoutContentAreAnsweredAtOnceWithAWarning)
 {
     start();
-    for (int id : {1001, 2030, 7000, 0})
+    for (int id : {1001, 2030, 7000})
     {
         SCOPED_TRACE(id);
         RecordingScript::calls().clear();
         engine->clearLog();
         ask(id);
         EXPECT_NE(engine->log().find("\n\nUnknown dialog id! " + std::to_string(id)), std::string::npos);
+        EXPECT_NE(engine->log().find("there is no dialog " + std::to_string(id)), std::string::npos);
         EXPECT_EQ(dialogStarted(), 0);
         engine->frames(3, kDt);
         EXPECT_EQ(got("00_sfx_env"), std::vector<std::string>{"100,0"});
         EXPECT_EQ(got("00_game_interface"), std::vector<std::string>{"100,0"});
-        EXPECT_TRUE(got("asker").empty());
+        EXPECT_EQ(got("asker"), std::vector<std::string>{std::to_string(id) + "," + std::to_string(player->getHandle())});
         EXPECT_TRUE(got("01_cam_move").empty());
     }
+}
+
+TEST_F(Dialogs, ADialogAskedForWhileAnotherPlaysFollowsItAndBothAreAnswered)
+{
+    start();
+    engine->addRecorder("second_asker");
+    engine->frame(kDt);
+    ask(1051);
+    engine->notify(player, 7000, gApp.findObject("second_asker")); // no content: answered after 1051
+    engine->frame(kDt);
+    EXPECT_EQ(script->mDialogId, 1051);
+    EXPECT_TRUE(got("second_asker").empty());
+    engine->frames(20, kDt);
+    const std::string by = "," + std::to_string(player->getHandle());
+    EXPECT_EQ(got("asker"), std::vector<std::string>{"1051" + by});
+    EXPECT_EQ(got("second_asker"), std::vector<std::string>{"7000" + by});
+    EXPECT_TRUE(script->mWaiting.empty());
+
+    // Two real dialogs in a row: the second plays in full after the first.
+    RecordingScript::calls().clear();
+    ask(1051);
+    engine->notify(player, 1051, gApp.findObject("second_asker"));
+    engine->frames(20, kDt);
+    EXPECT_EQ(got("asker"), std::vector<std::string>{"1051" + by});
+    EXPECT_TRUE(got("second_asker").empty());
+    EXPECT_EQ(script->mDialogId, 1051); // the second one plays
+    engine->frames(20, kDt);
+    EXPECT_EQ(got("second_asker"), std::vector<std::string>{"1051" + by});
+    EXPECT_EQ(dialogStarted(), 0);
 }
 
 TEST_F(Dialogs, ASingleLineIsSkippedOnceByItsButton)
