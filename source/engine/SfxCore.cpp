@@ -535,11 +535,19 @@ int CSfxCore::findSound(const std::string& text)
 
 float CSfxCore::getLevel(int id, float time)
 {
+    // No sound (-1, or a slot that holds none, such as the 0 of a talk
+    // point without voice) has no table: full loudness, and nothing logged,
+    // since the lip layer asks every frame.
     if (id == -1)
         return 1.0f;
-    if (!isUsable(id))
+    if (id < 0 || id >= kSlotCount)
+    {
+        Log::print("\nSFX_CORE: Id is out of range!");
         return 1.0f;
+    }
     const CSfxSlot& s = slot(id);
+    if (!s.mUsed)
+        return 1.0f;
     const std::vector<CSfxLevel>& levels = s.mLevels;
     if (!s.mLevelsLoaded || levels.empty())
         return 1.0f;

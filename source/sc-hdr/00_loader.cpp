@@ -82,11 +82,18 @@ void sc_00_loader::ON_NOTIFY(int lparam, OBJECT_HANDLE obj)
                             code == 1300 || code == 1500 || code == 777 || code == 888 || code == 666 ||
                             code == mLoaderFade1 || code == mLoaderFade2 || code == mLoaderFade3 ||
                             code == mLoaderFade4;
-    // A request during a fade-out is refused as a whole: it must neither
-    // steal the running fade's answer nor change the options behind it.
+    // A request during a fade-out must neither steal the running fade's
+    // answer nor change the options behind it: it waits, and is served when
+    // the running fade-out has ended.  One request waits; a later one takes
+    // its place.
     if (startsFade && state == 2)
     {
-        Log::print("\nWARNING: 00_loader: code %d refused during a fade-out", code);
+        if (pendingCode != 0)
+            Log::print("\nWARNING: 00_loader: code %d replaced by %d while a fade-out runs", pendingCode, code);
+        else
+            Log::print("\nWARNING: 00_loader: code %d waits for the running fade-out", code);
+        pendingCode = code;
+        pendingFrom = obj;
         return;
     }
 
@@ -321,6 +328,15 @@ void sc_00_loader::ON_TIME()
     {
         materialSetAlpha(kBlackMaterial, getAlpha());
     }
+
+    if (pendingCode != 0 && state != 2)
+    {
+        const int code = pendingCode;
+        const OBJECT_HANDLE from = pendingFrom;
+        pendingCode = 0;
+        pendingFrom = 0;
+        ON_NOTIFY(code, from);
+    }
 }
 
 void sc_00_loader::fadeStop()
@@ -381,6 +397,13 @@ void sc_00_loader::fadeStop()
     }
     if (scene[0])
     {
+        // The scene goes: a request that waited goes with it.
+        if (pendingCode != 0)
+        {
+            Log::print("\nWARNING: 00_loader: code %d dropped, the scene changes", pendingCode);
+            pendingCode = 0;
+            pendingFrom = 0;
+        }
         gApp.postUnloadScene();
         gApp.postLoadScene(scene);
     }

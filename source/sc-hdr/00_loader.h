@@ -72,6 +72,8 @@ public:
     int delay = 0;          ///< frames before a fade-in moves
     int prevButton = 0;
     OBJECT_HANDLE requester = 0;
+    int pendingCode = 0;            ///< a request that came during a fade-out, 0 none
+    OBJECT_HANDLE pendingFrom = 0;  ///< its sender
     int qfio = 0;           ///< 0 load a scene, 1 answer and fade back in, 2 only end
     char texName[64] = {};
 };

@@ -26,9 +26,56 @@ void sc_00_near_plane_mini::fly_in2()
 {
     TQ_TRACE(" fly_in2()");
     Log::print("\nfly_in\n");
-    sendNotify(fader, mOwner, cam_in_msg);
     state = 1;
     setCursorMode(1);
+    cut(cam_in_msg);
+}
+
+void sc_00_near_plane_mini::cut(int code)
+{
+    TQ_TRACE(" cut(int code)");
+    if (fader)
+    {
+        sendNotify(fader, mOwner, code);
+        return;
+    }
+    // Without the fader nobody would answer, and the interface that 303
+    // deactivated would wait for ever: cut without the fade, and take both
+    // of the fader's answers at once.
+    Log::print("\nWARNING: 00_near_plane_mini: no 00_fader, code %d cuts without a fade", code);
+    sendNotifyByName("01_cam_move", code, 0);
+    faderAnswer(100);
+    faderAnswer(code);
+}
+
+void sc_00_near_plane_mini::faderAnswer(int param)
+{
+    TQ_TRACE(" faderAnswer(int param)");
+    if (param == 100 && state == 1)
+        sendNotify(minigame_script, mOwner, 1);
+    else if (param == cam_in_msg && state == 1)
+    {
+        state = 2;
+        sendNotify(game_interface, mOwner, 2);
+        gApp.setPickMask(2);
+        sendNotify(minigame_script, mOwner, 10);
+    }
+    else if (param == 100 && state == 3)
+    {
+        sendNotify(minigame_script, mOwner, 2);
+        if (finished == 1)
+        {
+            sendNotify(game_interface, mOwner, 111);
+            setVisible(mOwner, false);
+        }
+        sendNotifyByName("interface", 5000, 0);
+    }
+    else if (param == cam_out_msg && state == 3)
+    {
+        state = 0;
+        sendNotify(game_interface, mOwner, 1);
+        gApp.setPickMask(1);
+    }
 }
 
 void sc_00_near_plane_mini::ON_SETFOCUS()
@@ -71,38 +118,15 @@ void sc_00_near_plane_mini::ON_NOTIFY(int param, OBJECT_HANDLE src)
         Log::print("\n start near plane mini");
         fly_in();
     }
-    else if (param == 100 && fromFader && state == 1)
-        sendNotify(minigame_script, mOwner, 1);
 
-    if (param == cam_in_msg && fromFader && state == 1)
-    {
-        state = 2;
-        sendNotify(game_interface, mOwner, 2);
-        gApp.setPickMask(2);
-        sendNotify(minigame_script, mOwner, 10);
-    }
+    // The fader's two answers, going in and going out.
+    if (fromFader)
+        faderAnswer(param);
 
     if (param == 1 && state == 2)
     {
-        sendNotify(fader, mOwner, cam_out_msg);
         state = 3;
-    }
-    else if (param == 100 && fromFader && state == 3)
-    {
-        sendNotify(minigame_script, mOwner, 2);
-        if (finished == 1)
-        {
-            sendNotify(game_interface, mOwner, 111);
-            setVisible(mOwner, false);
-        }
-        sendNotifyByName("interface", 5000, 0);
-    }
-
-    if (param == cam_out_msg && fromFader && state == 3)
-    {
-        state = 0;
-        sendNotify(game_interface, mOwner, 1);
-        gApp.setPickMask(1);
+        cut(cam_out_msg);
     }
 
     if (param == 555 && src != 0 && src == minigame_script && state == 2)

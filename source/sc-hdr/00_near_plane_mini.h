@@ -26,6 +26,12 @@ public:
     void fly_in();
     /// The same without the interface's back control.
     void fly_in2();
+    /// Has the fader cut the view to code's camera behind a fade; without
+    /// a fader, cuts at once and goes on as if it had answered.
+    void cut(int code);
+    /// One of the fader's answers: 100 (the screen is covered) or the code
+    /// itself (the fade is over).
+    void faderAnswer(int param);
 
     int cam_in_msg = 0;                ///< "cam_in_msg": fader code to the panel's camera
     int cam_out_msg = 0;               ///< "cam_out_msg": fader code back to the room

@@ -118,19 +118,34 @@ void sc_00_overlay_shower::makeShot()
     TQ_TRACE(" makeShot()");
     // A cut to the camera the player already stands at: only the fade shows.
     fader_code = (getVarI("cur_room") + 50) * 100 + getVarI("cur_cam");
-    sendNotify(fader, getOwner(), fader_code);
     phase = 1;
+    fade();
+}
+
+void sc_00_overlay_shower::fade()
+{
+    TQ_TRACE(" fade()");
+    if (fader)
+    {
+        sendNotify(fader, getOwner(), fader_code);
+        return;
+    }
+    // Without the fader nobody would answer and the document would hold the
+    // interface for ever: show or hide it without the fade.
+    Log::print("\nWARNING: 00_overlay_shower: no 00_fader, the document changes without a fade");
+    faderMsg();
+    faderEnd();
 }
 
 void sc_00_overlay_shower::makeShot2()
 {
     TQ_TRACE(" makeShot2()");
-    sendNotify(fader, getOwner(), fader_code);
-    sendNotifyByName("00_game_interface", 800, 0);
     phase = 3;
     if (timer != 0)
         CObject::killTimer(gObjectCollector.get(getOwner()), timer);
     timer = 0;
+    fade();
+    sendNotifyByName("00_game_interface", 800, 0);
 }
 
 void sc_00_overlay_shower::faderMsg()

@@ -48,6 +48,9 @@ public:
     void makeShot();
     /// The closing fade.
     void makeShot2();
+    /// Asks the fader for the fade of fader_code; without a fader, takes
+    /// both of its answers at once.
+    void fade();
     /// The screen is black.
     void faderMsg();
     /// The fade is over.

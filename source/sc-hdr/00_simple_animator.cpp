@@ -213,8 +213,14 @@ void sc_00_simple_animator::notifyAnims(int code, OBJECT_HANDLE sender)
     {
         if (mParent)
             sendNotify(mParent, getOwner(), current->notify);
-        if (!mNoCamReturn)
+        // The camera goes back only where a code started the animation and
+        // the place was kept; an animation of the idle chain moved no
+        // camera, and the mover would take a code for no place as the end
+        // of its own flight.
+        if (!mNoCamReturn && mSavedRoom >= 0 && mSavedCam >= 0)
             sendNotifyByName(kCamMove, (mSavedRoom + 50) * 100 + mSavedCam, 0);
+        mSavedRoom = -1;
+        mSavedCam = -1;
         setParent(0);
         mCurAnim = current->next_anim;
         setMyParamI("cur_anim", mCurAnim);

@@ -85,6 +85,10 @@ void sc_01_minigame_01::ON_NOTIFY(int code, OBJECT_HANDLE from)
     TQ_TRACE(" ON_NOTIFY(int code, OBJECT_HANDLE from)");
     if (MiniGame::frameCode(*this, code, getOwner(), from))
         return;
+    // The tip window's answers to the hint (its code on the click, the code
+    // + 10000 once gone) lie in the nodes' ranges: they are no focus codes.
+    if (code == kHint || code == kHint + 10000)
+        return;
     // The light follows the pointer over the nodes in every state, paused
     // and solved too.
     if (code >= kFocusUp && code < kFocusDown)

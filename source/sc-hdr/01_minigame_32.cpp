@@ -68,7 +68,12 @@ void sc_01_minigame_32::ON_NOTIFY(int code, OBJECT_HANDLE from)
     TQ_TRACE(" ON_NOTIFY(int code, OBJECT_HANDLE from)");
     if (MiniGame::frameCode(*this, code, getOwner(), from))
         return;
+    // The tip window answers the hint with its code on a click and with
+    // the code + 10000 once it has gone, whichever way it was closed: only
+    // that one always comes.  Both lie in the ranges of the pieces' codes.
     if (code == kHint)
+        return;
+    if (code == kHint + 10000)
         sendNotifyByName("00_game_interface", kHintAnswer, getOwner());
     else if (code >= 10000 && code < 20000)
         focusWord(code - 10000);

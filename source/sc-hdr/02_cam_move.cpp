@@ -342,12 +342,34 @@ void sc_02_cam_move::cameraNearPlaneZoneInterpAnim(int begin, int end, OBJECT_HA
 void sc_02_cam_move::endOfFlight()
 {
     setVarI("is_camera_moving", 0);
+    // Each flight is answered once: a stray end notice later (an animation
+    // of someone else's that ends here) must not answer it again.
     if (lastRequester)
         sendNotify(lastRequester, getOwner(), lastCode);
+    lastRequester = 0;
     if (cameraIsMoveNearPlane(lastCode) || cameraIsCommonPlaneRotation(lastCode))
         restoreSpeed();
     if (getPrevRoom() != getCurRoom())
         roomVisibleGeom(getPrevRoom(), 0);
+    // The request that came during the flight is served now.
+    if (pendingCode != 0)
+    {
+        const int code = pendingCode;
+        const OBJECT_HANDLE from = pendingFrom;
+        pendingCode = 0;
+        pendingFrom = 0;
+        ON_NOTIFY(code, from);
+    }
+}
+
+void sc_02_cam_move::keepPending(int code, OBJECT_HANDLE from)
+{
+    // One request waits for the flight under way; a later one takes its
+    // place (its requester is told in the log, the waiting one is answered).
+    if (pendingCode != 0)
+        Log::print("\nWARNING: 01_cam_move: request %d replaced by %d during a flight", pendingCode, code);
+    pendingCode = code;
+    pendingFrom = from;
 }
 
 void sc_02_cam_move::cutToCurrent()
@@ -595,7 +617,10 @@ void sc_02_cam_move::ON_NOTIFY(int param, OBJECT_HANDLE src)
     else if (param == 7770 || param == 7771)
     {
         if (moving)
+        {
+            keepPending(param, src);
             return;
+        }
         lastCode = param;
         lastRequester = src;
         const int room = getCurRoom();
@@ -617,7 +642,10 @@ void sc_02_cam_move::ON_NOTIFY(int param, OBJECT_HANDLE src)
     else if (param >= 7101 && param <= 7699)
     {
         if (moving)
+        {
+            keepPending(param, src);
             return;
+        }
         lastCode = param;
         lastRequester = src;
         setCurRoom(param % 10);
@@ -632,7 +660,10 @@ void sc_02_cam_move::ON_NOTIFY(int param, OBJECT_HANDLE src)
     else if (param >= 6101 && param <= 6699)
     {
         if (moving)
+        {
+            keepPending(param, src);
             return;
+        }
         lastCode = param;
         lastRequester = src;
         const int room = getCurRoom();
@@ -661,7 +692,10 @@ void sc_02_cam_move::ON_NOTIFY(int param, OBJECT_HANDLE src)
     else if (param >= 8000 && param <= 8999)
     {
         if (moving)
+        {
+            keepPending(param, src);
             return;
+        }
         lastCode = param;
         lastRequester = src;
         setCurRoom((param - 8000) / 100);

@@ -108,6 +108,8 @@ public:
     RoomLinks rooms[kLocations][kRooms];
     int lastCode = 0;           ///< code of the flight under way
     OBJECT_HANDLE lastRequester = 0;
+    int pendingCode = 0;        ///< a request that came during a flight, 0 none
+    OBJECT_HANDLE pendingFrom = 0;
     int savedSpeed = 0;         ///< speed before the last setSpeed
     uint32_t visibleMask = 0;   ///< bit (room - 1) shows the room's geometry
     /// The code that the end notice of the own flight or camera animation
@@ -123,6 +125,8 @@ private:
     void setupLocation(int loc);
     /// The end notice of a flight: clear the moving flag, answer, tidy up.
     void endOfFlight();
+    /// Keeps a request that came during a flight for its end.
+    void keepPending(int code, OBJECT_HANDLE from);
     /// A cut: the view jumps to the current place.
     void cutToCurrent();
 };

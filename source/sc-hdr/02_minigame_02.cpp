@@ -196,6 +196,8 @@ void sc_02_minigame_02::initGame()
     selected = -1;
     pointer.drop();
     genStates();
+    // A second start code must not leave a second tick behind.
+    ScriptObject::stopFrameTimer(getOwner(), timer);
     timer = ScriptObject::startFrameTimer(getOwner());
 }
 

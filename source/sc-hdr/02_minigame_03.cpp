@@ -78,6 +78,8 @@ void sc_02_minigame_03::initGame()
         tube.from = tube.to = tube.current = state[i] * kStepDeg;
         setOrientationDeg(tube.obj, vec3(0.0f, 0.0f, tube.current));
     }
+    // A second start code must not leave a second tick behind.
+    ScriptObject::stopFrameTimer(getOwner(), timer);
     timer = ScriptObject::startFrameTimer(getOwner());
 }
 

@@ -119,6 +119,8 @@ void sc_02_minigame_34::initGame()
     selectedGroup = -1;
     pointer.drop();
     setAlpha(0.0f);
+    // A second start code must not leave a second tick behind.
+    ScriptObject::stopFrameTimer(getOwner(), timer);
     timer = ScriptObject::startFrameTimer(getOwner());
 }
 

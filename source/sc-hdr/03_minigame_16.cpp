@@ -325,6 +325,9 @@ void sc_03_minigame_16::bookProcess(float inc)
         sounds.play(kSndWin);
         finish();
         won = 1;
+        // The win is kept at once: the frame closes the game without a save,
+        // and a room left before the next save would forget it.
+        saveGame();
         hideSvet2();
     }
 }
@@ -401,6 +404,7 @@ void sc_03_minigame_16::quitGame()
     setVisible(shelfLight, false);
     setVisible(bookLight, false);
     ScriptObject::stopFrameTimer(getOwner(), frameTimer);
+    saveGame();
 }
 
 void sc_03_minigame_16::saveGame()

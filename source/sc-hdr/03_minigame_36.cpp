@@ -137,6 +137,8 @@ void sc_03_minigame_36::startGame(OBJECT_HANDLE /*from*/)
     selected = -1;
     pointer.drop();
 
+    // A second start code must not leave a second tick behind.
+    ScriptObject::stopFrameTimer(getOwner(), timer);
     timer = ScriptObject::startFrameTimer(getOwner());
     shownFill = targetFill = static_cast<float>(progress) / 6.0f;
     if (MiniGame::hintsInGames())

@@ -26,6 +26,13 @@ void sc_04_minigame_19::ON_NOTIFY(int code, OBJECT_HANDLE from)
     if (code == 100)
     {
         requester = from;
+        // Solved before the request came (a saved game, or drums turned
+        // before the task asked): the task still waits for its answer.
+        if (gameEnd != 0)
+        {
+            sendNotify(requester, getOwner(), 100);
+            return;
+        }
         // A repeated request keeps the one tick that runs.
         if (timer == 0)
             timer = ScriptObject::startFrameTimer(getOwner());

@@ -119,18 +119,15 @@ void sc_04_minigame_20::init()
     loadGameArray(kSaved, 4, 20, data, &gameEnd);
     Puzzle::repair(4, 20, data, kTyped, 0, 999, 0);
     initSelect();
-    for (int i = 0; i < kDigitKeys; ++i)
+    for (int i = 0; i < kKeyObjects; ++i)
     {
         keys[i].object = findObjectIndexed("04_03_game_but_", i);
         setMaterial(keys[i].object, 0, ScriptObject::indexedKey("04_03_game_sym_", i));
         keys[i].pos = getPosition(keys[i].object);
     }
-    // The enter key is found only for the highlight over it.
-    keys[kEnter].object = findObjectIndexed("04_03_game_but_", kEnter);
-    keys[kEnter].pos = getPosition(keys[kEnter].object);
     for (int i = 0; i < 3; ++i)
         pass[i] = findObjectIndexed("04_03_game_pass_", i);
-    setMaterial(keys[9].object, 0, "04_03_game_sym_enter");
+    setMaterial(keys[kEnter - 1].object, 0, "04_03_game_sym_enter");
     setPass();
     ScriptObject::stopFrameTimer(getOwner(), timer);
     timer = ScriptObject::startFrameTimer(getOwner());
@@ -269,9 +266,10 @@ void sc_04_minigame_20::setAlphaRooms(float a)
 void sc_04_minigame_20::selectSetPos(int i)
 {
     TQ_TRACE(" selectSetPos(int i)");
-    if (solved || i < 0 || i > kEnter)
+    // i is the piece's number: the key object numbered one less.
+    if (solved || i < 1 || i > kKeyObjects)
         return;
-    setPosition(select, keys[i].pos);
+    setPosition(select, keys[i - 1].pos);
     setVisible(select, true);
     selectOn = 1;
 }

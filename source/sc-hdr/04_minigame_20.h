@@ -24,7 +24,10 @@ public:
     }
 
     static const int kSaved = 4;
-    static const int kDigitKeys = 10;
+    /// The key objects "04_03_game_but_00".."09"; their pieces report the
+    /// object's number + 1: digits 1 to 9 (the codes hold no zero), and 10,
+    /// the last object, is the enter key.
+    static const int kKeyObjects = 10;
     static const int kEnter = 10; ///< the enter key's number
     enum Saved
     {
@@ -70,8 +73,8 @@ public:
 
     int data[kSaved] = {};
     int gameEnd = 0;
-    /// The ten digit keys and the enter key.
-    Key keys[kDigitKeys + 1];
+    /// The key objects by object number (a piece's number - 1).
+    Key keys[kKeyObjects];
     OBJECT_HANDLE pass[3] = {0, 0, 0}; ///< display: units, tens, hundreds
 
     OBJECT_HANDLE select = 0;

@@ -92,6 +92,11 @@ void sc_04_minigame_22::startGame(OBJECT_HANDLE from)
     if (MiniGame::hintsInGames())
         showHint();
     active = 1;
+    // Solved before the frame started the game: the code's fade already
+    // told only the journal, and the frame would wait for ever.  A fade
+    // still under way tells the frame itself when it ends.
+    if (state == kBoxOpen || (state == kCodeShown && fade >= 1.0f))
+        MiniGame::announceWin(getOwner());
 }
 
 void sc_04_minigame_22::quitGame()

@@ -12,6 +12,10 @@ const int kLocation = 5;
 const int kNumber = 25;
 const int kHint = 16016;
 const int kFailure = 16017;
+// The tip window answers a tip with its code on the click that closes it and
+// with the code + 10000 once it has faded out (also when it was closed
+// without a click).
+const int kTipGone = 10000;
 const float kRunSeconds = 57.0f;
 const int kWagonSpeed = 250;
 
@@ -86,6 +90,19 @@ void sc_05_minigame_25::ON_NOTIFY(int param, OBJECT_HANDLE from)
     case kFailure:
         setPause(0);
         messageAnswered = 1;
+        return;
+    case kHint + kTipGone:
+        // The hint that paused the ride on its click is gone: ride on.
+        setPause(0);
+        return;
+    case kFailure + kTipGone:
+        // The failure message closed without a click (the in-game menu, or
+        // 5000): the ride must not wait for a click that cannot come.
+        if (!messageAnswered)
+        {
+            setPause(0);
+            messageAnswered = 1;
+        }
         return;
     case MiniGame::kPause:
         setPause(1);

@@ -1,5 +1,6 @@
 #include "06_10_scene.h"
 
+#include "CutScene.h"
 #include "Loc7Scene.h"
 #include "ScriptObject.h"
 #include "Trace.h"
@@ -127,7 +128,7 @@ void sc_06_10_scene::start1()
                         getOwner(), 200);
     animAddPoint(villain, "dialog_gun_lev", 0, 0);
     Loc7Scene::startPoints(villain);
-    Loc7Scene::jumpToPoint(villain, 0);
+    CutScene::nextPoint(villain);
 
     setVisible(lord, true);
     Loc7Scene::place(lord, {4088.0f, 12004.0f, -255.0f, -76.0f});
@@ -136,7 +137,7 @@ void sc_06_10_scene::start1()
     animAddRotatedPoint(lord, vec3(0.0f, 0.0f, -87.0f), "walk", vec3(4170.0f, 11675.0f, -255.0f), 1, 1, 0, 0);
     animAddPoint(lord, "static", 0, 0);
     Loc7Scene::startPoints(lord);
-    Loc7Scene::jumpToPoint(lord, 0);
+    CutScene::nextPoint(lord);
 
     attachAndShow(villainGunItem);
 }

@@ -67,6 +67,8 @@ void sc_07_01_scene::start1()
     setVisible(hrenovina, true);
     setVisible(tolvane, true);
 
+    // A second 100 restarts the rise; its first timer must not go on.
+    ScriptObject::stopFrameTimer(getOwner(), riseTimer);
     riseTimer = ScriptObject::startFrameTimer(getOwner());
     setVisible(spot, true);
     setPosition(tolvane_bb, vec3(584.0f, 0.0f, 4518.0f));

@@ -1,5 +1,6 @@
 #include "07_02_scene.h"
 
+#include "CutScene.h"
 #include "Loc7Scene.h"
 #include "Trace.h"
 
@@ -96,7 +97,7 @@ void sc_07_02_scene::start2()
                         101);
     animAddPoint(officer, "dialog_02", 1, 0, 0);
     Loc7Scene::startPoints(officer);
-    Loc7Scene::jumpToPoint(officer, 0);
+    CutScene::nextPoint(officer);
     Loc7Scene::carry(officer, rolik1, "07_officer_Bip01_R_Hand");
 }
 

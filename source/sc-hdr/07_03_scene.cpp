@@ -1,5 +1,6 @@
 #include "07_03_scene.h"
 
+#include "CutScene.h"
 #include "Loc7Scene.h"
 #include "ScriptObject.h"
 #include "Trace.h"
@@ -100,7 +101,7 @@ void sc_07_03_scene::start2()
                         getOwner(), 101);
     animAddPoint(officer, "dialog_02", 1, 0, 0);
     Loc7Scene::startPoints(officer);
-    Loc7Scene::jumpToPoint(officer, 0);
+    CutScene::nextPoint(officer);
     Loc7Scene::carry(officer, rolik, "07_officer_Bip01_R_Hand");
 }
 

@@ -1,5 +1,6 @@
 #include "07_04_scene.h"
 
+#include "CutScene.h"
 #include "Loc7Scene.h"
 #include "ScriptObject.h"
 #include "Trace.h"
@@ -63,7 +64,7 @@ void sc_07_04_scene::start1()
 void sc_07_04_scene::billboardStep()
 {
     TQ_TRACE(" billboardStep()");
-    Loc7Scene::jumpToPoint(priest, 0);
+    CutScene::nextPoint(priest);
     setVisible(tolvane_bb, true);
     attachObjToBone(priest, Loc7Scene::find("07_tolvane_anim_bb"), kHand, false);
 }

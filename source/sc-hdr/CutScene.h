@@ -32,7 +32,9 @@ CAnimatableObject* actor(OBJECT_HANDLE handle);
 void stopActor(OBJECT_HANDLE handle);
 /// Runs the actor's way-point list from its current point.
 void startActor(OBJECT_HANDLE handle);
-/// Leaves the actor's current way-point for the next one at once.
+/// Leaves the actor's current way-point for the next one at once (the
+/// "start, then set point 0" of every cut scene: an actor started on its
+/// opening pose moves straight on to its walk).  Every actor uses this one.
 void nextPoint(OBJECT_HANDLE handle);
 /// Stops what the object plays on its own clock (logged even when nothing
 /// plays); no end notification follows.

@@ -33,17 +33,6 @@ void startPoints(OBJECT_HANDLE obj)
         person->start();
 }
 
-void jumpToPoint(OBJECT_HANDLE obj, int index)
-{
-    TQ_TRACE(" jumpToPoint(OBJECT_HANDLE obj, int index)");
-    CAnimatableObject* person = animated(obj);
-    if (!person || index < 0 || index >= static_cast<int>(person->mPointList.size()))
-        return;
-    // Starting again enters the current point as a fresh run does.
-    person->mCurrentPoint = index;
-    person->start();
-}
-
 void giveAnimation(OBJECT_HANDLE obj, const String& anim)
 {
     TQ_TRACE(" giveAnimation(OBJECT_HANDLE obj, const String& anim)");

@@ -19,9 +19,6 @@ CAnimatableObject* animated(OBJECT_HANDLE obj);
 void stopPoints(OBJECT_HANDLE obj);
 /// Begins the run at the current way-point.
 void startPoints(OBJECT_HANDLE obj);
-/// Switches the run to the way-point index at once, with that point's
-/// animation layers set up afresh; an index outside the list does nothing.
-void jumpToPoint(OBJECT_HANDLE obj, int index);
 /// One standing way-point that plays anim: stop, the point, start.
 void giveAnimation(OBJECT_HANDLE obj, const String& anim);
 

@@ -224,7 +224,6 @@ TEST_F(SfxCore, IdsThatHoldNoSoundAreLoggedNotUsed)
         {"stopSound", [](int id) { CSfxCore::stopSound(id); }},
         {"playSound", [](int id) { CSfxCore::playSound(id, 1, 0, 0); }},
         {"applyVolume", [](int id) { CSfxCore::applyVolume(id, 50); }},
-        {"getLevel", [](int id) { EXPECT_EQ(CSfxCore::getLevel(id, 0.5f), 1.0f); }},
     };
     const struct
     {
@@ -248,6 +247,17 @@ TEST_F(SfxCore, IdsThatHoldNoSoundAreLoggedNotUsed)
             else
                 EXPECT_EQ(Log::captured(), "");
         }
+
+    // The loudness of a slot without sound is asked every frame by a talk
+    // point without voice: full loudness, nothing logged.  A bad id is.
+    for (const auto& id : ids)
+    {
+        SCOPED_TRACE("getLevel " + std::to_string(id.id));
+        Log::captureBegin();
+        EXPECT_EQ(CSfxCore::getLevel(id.id, 0.5f), 1.0f);
+        const bool outOfRange = id.id < -1 || id.id >= CSfxCore::kSlotCount;
+        EXPECT_EQ(Log::captured(), outOfRange ? id.line : "");
+    }
 
     Log::captureBegin();
     CSfxCore::playSound(1, 4, 0, 0);

@@ -10,6 +10,9 @@
 #include "SpyNotes.h"
 #include "TestSupport.h"
 
+#include <OgreAnimation.h>
+#include <OgreAnimationTrack.h>
+#include <OgreBone.h>
 #include <OgreEntity.h>
 #include <OgreMaterialManager.h>
 #include <OgreMeshManager.h>
@@ -19,6 +22,8 @@
 #include <OgrePass.h>
 #include <OgreSceneManager.h>
 #include <OgreSceneNode.h>
+#include <OgreSkeleton.h>
+#include <OgreSkeletonManager.h>
 #include <OgreTechnique.h>
 #include <OgreTextureManager.h>
 #include <OgreTextureUnitState.h>
@@ -69,6 +74,28 @@ protected:
         CAnimatableObject* guy = placeCharacter(new CAnimatableObject(), name);
         guy->initBones();
         return guy;
+    }
+
+    /// Gives the actor a layer for each animation named: one second of its
+    /// root bone from a skeleton made in memory; "walk..." and "run..."
+    /// layers walk at 100 units a second.  The scene's own way-points then
+    /// play and walk, and their notices come when the actor arrives.
+    static void layers(CAnimatableObject* guy, std::initializer_list<const char*> animations)
+    {
+        const std::string name = guy->getNode()->getName();
+        for (const char* animation : animations)
+        {
+            const std::string source = name + "_" + animation + ".skeleton";
+            Ogre::SkeletonPtr skeleton = Ogre::SkeletonManager::getSingleton().create(source, "General", true);
+            Ogre::Bone* root = skeleton->createBone("root", 0);
+            skeleton->setBindingPose();
+            Ogre::NodeAnimationTrack* track = skeleton->createAnimation(animation, 1.0f)->createNodeTrack(0, root);
+            track->createNodeKeyFrame(0.0f);
+            track->createNodeKeyFrame(1.0f);
+            const std::string text(animation);
+            const bool walks = text.compare(0, 4, "walk") == 0 || text.compare(0, 3, "run") == 0;
+            guy->addAnimation(animation, source, walks ? 100.0f : 0.0f, 0.0f, 3.0f, 0);
+        }
     }
 
     /// A plain object with a small plane entity named after the node.

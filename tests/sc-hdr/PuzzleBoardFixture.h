@@ -1,7 +1,8 @@
 // A room for the tests of the board mini-games: the camera node, the game's
 // object, its board group "<game>.scene" with the board's objects (each a
 // one-triangle entity, placed in the board's coordinates), spies in place of
-// the mini-game frame and the menu system, materials, and the mouse aimed
+// the mini-game frame and the menu system (or the real menu script),
+// materials, and the mouse aimed
 // at points of the board.
 //
 // The engine's camera stands at the origin looking down -Z, so the camera's
@@ -9,6 +10,7 @@
 // board group, hung under the node "Camera" at the origin, keeps them too.
 #pragma once
 
+#include "RealInterface.h"
 #include "Scene.h"
 #include "ScriptFixture.h"
 #include "SpyNotes.h"
@@ -58,8 +60,12 @@ public:
                 << "\" z=\"" << p.position.z << "\"/><entity meshFile=\"tri.mesh\"/></node>\n";
         xml << "</node>\n</nodes></scene>\n";
         writeFile("room.scene", xml.str());
-        for (const char* spy : {"00_minigame_starter", "00_minigame_interf", "interface", "00_game_interface"})
+        for (const char* spy : {"00_minigame_starter", "00_minigame_interf", "00_game_interface"})
             engine->addRecorder(spy);
+        if (realInterface)
+            RealInterface::add(*engine, 1);
+        else
+            engine->addRecorder("interface");
         Scene::loadScene("room.scene", true);
         engine->frame();
         RecordingScript::calls().clear();
@@ -88,5 +94,8 @@ public:
     }
 
     TempDir dir;
+    /// Set before loadBoard: the real menu script under "interface" (its
+    /// tip window) in place of the spy.
+    bool realInterface = false;
 };
 } // namespace tq

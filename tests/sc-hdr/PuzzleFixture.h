@@ -102,11 +102,12 @@ public:
     }
 
     /// A scene object with a one-triangle entity (a skeleton's mesh when
-    /// mesh is given), under parent or the root.
+    /// mesh is given), under parent or the root, with a script when one is
+    /// named.
     CObject* piece(const std::string& name, Ogre::SceneNode* parent = nullptr,
-                   const std::string& mesh = "piece.mesh")
+                   const std::string& mesh = "piece.mesh", const std::string& script = std::string())
     {
-        CObject* object = engine->addObject(name, std::string(), parent);
+        CObject* object = engine->addObject(name, script, parent);
         object->mEntity = gApp.mSceneMgr->createEntity(name + "_entity", mesh);
         object->getNode()->attachObject(object->mEntity);
         return object;

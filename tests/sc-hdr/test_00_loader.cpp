@@ -1,6 +1,6 @@
 // The loader: its code table and the scenes it posts, the fades counted in
 // frames, the answers to the requester, the acceleration, the press-a-key
-// wait, and the requests it refuses while a fade-out runs.
+// wait, and the request that waits while a fade-out runs.
 #include "00_loader.h"
 #include "HeadlessEngine.h"
 #include "Input.h"
@@ -344,22 +344,39 @@ TEST_F(Loader, AccelerationNeedsAnEnableBeforeTheRequest)
     }
 }
 
-TEST_F(Loader, RequestsDuringAFadeOutAreRefusedWhole)
+TEST_F(Loader, ARequestDuringAFadeOutWaitsForItsEnd)
 {
     CObject* loader = makeLoader("00_loader", 0);
-    engine->notify(loader, 101, requester);
+    engine->notify(loader, 777, requester);
     engine->frames(2, kFrame);
-    engine->notify(loader, 777, other);
-    engine->notify(loader, 1003, other);
-    engine->notify(loader, 1200, other);
-    engine->frames(6, kFrame);
-    // The first request keeps its answers; the others change nothing.
-    EXPECT_EQ(answers("requester"), (std::vector<std::string>{answer(101, nullptr), answer(101, loader)}));
-    EXPECT_TRUE(answers("other").empty());
+    // One request waits; a later one takes its place, with a warning.
+    engine->notify(loader, 666, other);
+    engine->notify(loader, 888, other);
+    engine->frames(12, kFrame);
+    EXPECT_NE(engine->log().find("\nWARNING: 00_loader: code 666 waits for the running fade-out"), std::string::npos);
+    EXPECT_NE(engine->log().find("\nWARNING: 00_loader: code 666 replaced by 888 while a fade-out runs"),
+              std::string::npos);
+    // The first request keeps its answer; the waiting one is answered after
+    // it, and nothing changed the options behind the first.
+    EXPECT_EQ(answers("requester"), std::vector<std::string>{answer(777, nullptr)});
+    EXPECT_EQ(answers("other"), std::vector<std::string>{answer(888, nullptr)});
     EXPECT_EQ(API::getConfigI("game_state"), 0);
+    EXPECT_EQ(script(loader)->state, 0);
     for (const CMessage& msg : gApp.mMessages)
         EXPECT_NE(msg.type, MSG_LOADSCENE);
-    EXPECT_NE(engine->log().find("\nWARNING: 00_loader: code 1003 refused during a fade-out"), std::string::npos);
+}
+
+TEST_F(Loader, ARequestWaitingWhenTheSceneChangesGoesWithIt)
+{
+    CObject* loader = makeLoader("00_loader", 0);
+    engine->notify(loader, 1003, requester);
+    engine->frame(kFrame);
+    ASSERT_EQ(script(loader)->state, 2);
+    engine->notify(loader, 777, other);
+    EXPECT_EQ(runUntilLoad(20), "03_location_start.scene");
+    engine->frames(3, kFrame);
+    EXPECT_TRUE(answers("other").empty());
+    EXPECT_NE(engine->log().find("\nWARNING: 00_loader: code 777 dropped, the scene changes"), std::string::npos);
 }
 
 TEST_F(Loader, LoadingWindowWaitsForANewClickOrAHeldKey)

@@ -67,9 +67,10 @@ protected:
     }
 
     /// The spies and the document object with its parameters.
-    void build(const std::map<std::string, std::string>& params)
+    void build(const std::map<std::string, std::string>& params, bool withFader = true)
     {
-        fader = engine.addRecorder("00_fader");
+        if (withFader)
+            fader = engine.addRecorder("00_fader");
         engine.addRecorder("01_cam_move");
         engine.addRecorder("journal");
         engine.addRecorder("00_game_interface");
@@ -162,6 +163,23 @@ TEST_F(OverlayShower, ShowsAtTheFirstBlackAndClosesOnANewPress)
     EXPECT_EQ(notes("01_cam_move"), (Calls{note(601, nullptr), note(600, nullptr)}));
     EXPECT_TRUE(notes("requester").empty());
     send(5302, fader);
+    EXPECT_EQ(notes("requester"), Calls{note(100, doc)});
+    EXPECT_EQ(script->phase, 0);
+}
+
+TEST_F(OverlayShower, WithoutAFaderTheDocumentComesAndGoesWithAWarning)
+{
+    build(kPaper, false);
+    send(100, requester);
+    EXPECT_NE(engine.log().find("\nWARNING: 00_overlay_shower: no 00_fader, the document changes without a fade"),
+              std::string::npos);
+    EXPECT_TRUE(overlay("Paper")->isVisible());
+    EXPECT_EQ(script->phase, 2);
+    EXPECT_EQ(notes("journal"), Calls{note(2000, nullptr)});
+    engine.frames(2, 0.1f);
+    press();
+    EXPECT_FALSE(overlay("Paper")->isVisible());
+    EXPECT_EQ(notes("00_game_interface"), Calls{note(800, nullptr)});
     EXPECT_EQ(notes("requester"), Calls{note(100, doc)});
     EXPECT_EQ(script->phase, 0);
 }

@@ -14,6 +14,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdio>
 #include <map>
 #include <memory>
 
@@ -40,11 +42,37 @@ protected:
         const std::string cfg = tq::characterResources(dir);
         ASSERT_FALSE(cfg.empty());
         engine.reset(new tq::HeadlessEngine(cfg));
-        engine->addRecorder("01_cam_move");
+        if (realCamera)
+            addCameraMover();
+        else
+            engine->addRecorder("01_cam_move");
         engine->addRecorder("00_movies");
         starter = engine->addRecorder("starter");
         engine->frame(kDt);
         RecordingScript::calls().clear();
+    }
+
+    /// The real camera mover in location 2, whose rooms 1 and 2 have two
+    /// cameras each (camera c of room r at (100 r, 10 c, 0)), and the
+    /// objects it talks to.
+    void addCameraMover()
+    {
+        CVirtualScript::setVarI("cur_loc", 2);
+        for (int room = 1; room <= 2; ++room)
+        {
+            for (int cam = 1; cam <= 2; ++cam)
+            {
+                char name[32];
+                std::snprintf(name, sizeof(name), "02_%02d_Camera%02d", room, cam);
+                engine->addObject(name)->getNode()->setPosition(100.0f * room, 10.0f * cam, 0.0f);
+            }
+            char name[32];
+            std::snprintf(name, sizeof(name), "02_%02d_room.scene", room);
+            engine->addObject(name);
+        }
+        for (const char* name : {"00_loader", "00_game_interface", "asker"})
+            engine->addRecorder(name);
+        mover = engine->addObject("01_cam_move", "02_cam_move.sc");
     }
 
     /// The character as a scene object named name with the animator and
@@ -85,6 +113,8 @@ protected:
     tq::TempDir dir;
     std::unique_ptr<tq::HeadlessEngine> engine;
     CObject* starter = nullptr;
+    bool realCamera = false; ///< the real camera mover in place of the spy
+    CObject* mover = nullptr;
 };
 
 TEST_F(SimpleAnimator, TheChainRunsOnByItselfAndTheGuestWalks)
@@ -119,9 +149,9 @@ TEST_F(SimpleAnimator, TheChainRunsOnByItselfAndTheGuestWalks)
     EXPECT_NEAR(farthest, 250.0f, 5.0f);
     EXPECT_LT(std::abs(guy->getEntity()->getSkeleton()->getBone("root")->getPosition().x), 80.0f);
 
-    // Nobody started them: no answer; the camera goes back to the place it
-    // never saved, (-1 + 50) * 100 - 1; the stroll's voice to "00_movies".
-    EXPECT_EQ(got("01_cam_move"), (std::vector<std::string>{"4899", "4899"}));
+    // Nobody started them: no answer, and no camera move back to a place
+    // never saved; the stroll's voice to "00_movies".
+    EXPECT_TRUE(got("01_cam_move").empty());
     EXPECT_EQ(got("00_movies"), std::vector<std::string>{"1"});
     EXPECT_TRUE(got("starter").empty());
 }
@@ -280,5 +310,57 @@ TEST_F(SimpleAnimator, HangsOnABoneAndShowsTheSparkleCursor)
     engine->hover(guy);
     engine->frame(kDt);
     EXPECT_NE(engine->log().find("\nMouse Cursor OFF "), std::string::npos);
+}
+
+// With the real camera mover: what the animator sends it is what it does.
+class SimpleAnimatorAndCamera : public SimpleAnimator
+{
+protected:
+    SimpleAnimatorAndCamera() { realCamera = true; }
+};
+
+TEST_F(SimpleAnimatorAndCamera, TheIdleChainNeverAnswersAFlightAgain)
+{
+    CObject* guy = addGuy(kChain);
+    // Someone has the camera fly to room 2 and hears the flight's end once.
+    engine->notify(mover, 7102, gApp.findObject("asker"));
+    engine->frames(40, kDt);
+    ASSERT_EQ(got("asker"), std::vector<std::string>{"7102," + std::to_string(mover->getHandle())});
+    EXPECT_EQ(CVirtualScript::getVarI("cur_room"), 2);
+    // 15 s more of the idle chain: idles and strolls end (each stroll's
+    // voice goes to "00_movies").
+    engine->frames(120, kDt);
+    const std::vector<std::string> movies = got("00_movies");
+    EXPECT_EQ(std::count(movies.begin(), movies.end(), "1"), 2);
+    EXPECT_NE(playing(guy), "");
+    EXPECT_EQ(got("asker").size(), 1u);
+    EXPECT_EQ(CVirtualScript::getVarI("cur_room"), 2);
+    EXPECT_EQ(CVirtualScript::getVarI("is_camera_moving"), 0);
+}
+
+TEST_F(SimpleAnimatorAndCamera, AnAnimationStartedByACodeCutsTheViewBackAtItsEnd)
+{
+    Params params = kChain;
+    params["anim_02_name"] = "dlg";
+    params["anim_02_skel"] = "01_guy_dlg.skeleton";
+    params["anim_02_times"] = "1";
+    params["anim_02_speed"] = "1000";
+    params["anim_02_notify"] = "500";
+    params["anim_02_next_anim"] = "0";
+    CObject* guy = addGuy(params);
+    CVirtualScript::setVarI("cur_room", 1);
+    CVirtualScript::setVarI("cur_cam", 2);
+    engine->notify(guy, 500, starter);
+    engine->frame(kDt);
+    // The view moves elsewhere while the animation plays...
+    engine->notify(mover, 5201);
+    EXPECT_EQ(CVirtualScript::getVarI("cur_room"), 2);
+    // ...and is cut back to the saved place when it ends.
+    for (int i = 0; i < 80 && playing(guy) == "dlg"; ++i)
+        engine->frame(kDt);
+    engine->frame(kDt);
+    EXPECT_EQ(CVirtualScript::getVarI("cur_room"), 1);
+    EXPECT_EQ(CVirtualScript::getVarI("cur_cam"), 2);
+    EXPECT_TRUE(got("asker").empty());
 }
 } // namespace

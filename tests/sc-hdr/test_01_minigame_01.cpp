@@ -2,6 +2,7 @@
 // that carry the symbols to the top, links drawn by dragging and by two
 // clicks, links taken apart, drops refused, the flash of a new match, the
 // win, the focus light, pause, and a damaged saved board.
+#include "00_interface.h"
 #include "01_minigame_01.h"
 #include "PuzzleBoardFixture.h"
 
@@ -402,6 +403,33 @@ TEST_F(Board, TheHintComesFromTheGame)
     engine->notify(self, 2010);
     ticks(2);
     EXPECT_EQ(notes("interface"), Calls{note(16001, self)});
+}
+
+TEST_F(Board, TheRealTipWindowsAnswersLeaveTheLightOnTheFocusedNode)
+{
+    // The hint's answers (16001 on a click, 26001 once gone) lie in the
+    // ranges of the nodes' focus codes; they must not move the light.
+    realInterface = true;
+    saveBoard({}, identity(), noLinks());
+    load();
+    start();
+    CObject* tip = gApp.findObject("interface");
+    auto* menu = tq::HeadlessEngine::scriptOf<sc_00_interface>(tip);
+    ASSERT_NE(menu, nullptr);
+    engine->notify(self, 15003);
+    ticks(5);
+    engine->notify(self, 2010);
+    tq::RealInterface::settle(*engine);
+    ASSERT_EQ(menu->mMenus[sc_00_interface::MENU_TIP].state, 2);
+    EXPECT_EQ(menu->mTipCode, 16001);
+    // Closed by the in-game menu's 5000 (a click would also press on the
+    // board): only 26001 comes.
+    engine->notify(tip, 5000);
+    tq::RealInterface::settle(*engine);
+    EXPECT_EQ(menu->mMenus[sc_00_interface::MENU_TIP].state, 0);
+    EXPECT_EQ(script->light.on, 1);
+    EXPECT_TRUE(shown("01_01_game_light"));
+    EXPECT_TRUE(position("01_01_game_light").positionEquals(downNode(3) - vec3(0, 0, 1), 1e-3f));
 }
 
 TEST_F(Board, ADamagedSavedBoardLosesTheLinksItCannotHold)

@@ -1,6 +1,7 @@
 // The gear puzzle on the headless engine: boards drawn at random, gears
 // dragged onto pins and back to the tray, which gears turn, the win and the
 // trembling board, the hint's answer, and a damaged saved board.
+#include "00_interface.h"
 #include "01_minigame_32.h"
 #include "PuzzleBoardFixture.h"
 
@@ -311,10 +312,44 @@ TEST_F(Gears, TheHintGoesOutAndItsAnswerReachesTheInterface)
     load();
     start();
     engine->notify(self, 2010);
-    engine->notify(self, 16043);
     ticks(2);
     EXPECT_EQ(notes("interface"), Calls{note(16043, self)});
+    // The tip window's click echo alone is not yet the end of the hint.
+    engine->notify(self, 16043);
+    ticks(2);
+    EXPECT_TRUE(notes("00_game_interface").empty());
+    engine->notify(self, 26043);
+    ticks(2);
     EXPECT_EQ(notes("00_game_interface"), Calls{note(305, self)});
+}
+
+TEST_F(Gears, TheRealTipWindowsAnswerReachesTheInterfaceOnce)
+{
+    realInterface = true;
+    saveBoard({0, -1, -1, -1, -1, -1, -1, 7});
+    load();
+    start();
+    CObject* tip = gApp.findObject("interface");
+    auto* menu = tq::HeadlessEngine::scriptOf<sc_00_interface>(tip);
+    ASSERT_NE(menu, nullptr);
+    // Clicked away, then hidden by 5000: either way the game interface
+    // hears once that the hint has gone.
+    for (bool clicked : {true, false})
+    {
+        SCOPED_TRACE(clicked);
+        engine->notify(self, 2010);
+        tq::RealInterface::settle(*engine);
+        ASSERT_EQ(menu->mMenus[sc_00_interface::MENU_TIP].state, 2);
+        if (clicked)
+            tq::RealInterface::click(*engine);
+        else
+            engine->notify(tip, 5000);
+        tq::RealInterface::settle(*engine);
+        EXPECT_EQ(notes("00_game_interface"), Calls{note(305, self)});
+        // The click's echo focused no gear.
+        EXPECT_EQ(script->focusedGear, -1);
+        RecordingScript::calls().clear();
+    }
 }
 
 TEST_F(Gears, AGearHeldAtCloseIsBackInTheTrayAtTheNextStart)

@@ -204,18 +204,26 @@ TEST_F(CamMove, TurnsFollowTheLinksAndAnswerAtTheEndOfTheFlight)
     }
 }
 
-TEST_F(CamMove, CodesDuringAFlightAreDroppedWithoutAnswer)
+TEST_F(CamMove, ARequestDuringAFlightWaitsForItsEnd)
 {
     start(1);
     ask(7771);
-    for (int code : {7770, 7102, 6105, 8203})
+    // One request waits for the flight under way; a later one takes its
+    // place, with a warning.
+    for (int code : {7770, 8203})
         ask(code, "other");
     EXPECT_EQ(var("cur_cam"), 2);
     EXPECT_EQ(var("cur_room"), 1);
+    EXPECT_NE(engine->log().find("\nWARNING: 01_cam_move: request 7770 replaced by 8203 during a flight"),
+              std::string::npos);
     finish();
     EXPECT_EQ(got("asker"), std::vector<std::string>{answer(7771)});
-    EXPECT_TRUE(got("other").empty());
-    EXPECT_EQ(got("00_game_interface").size(), 0u);
+    // The waiting request flew when the first flight ended, and is answered
+    // at its own end.
+    EXPECT_EQ(got("other"), std::vector<std::string>{answer(8203)});
+    EXPECT_EQ(var("cur_room"), 2);
+    EXPECT_EQ(var("cur_cam"), 3);
+    EXPECT_EQ(var("is_camera_moving"), 0);
 }
 
 TEST_F(CamMove, RoomMovesShowBothRoomsUntilTheirEnd)
@@ -309,10 +317,10 @@ TEST_F(CamMove, CutsJumpAtOnceAndAnswerNobody)
     EXPECT_TRUE(got("asker").empty());
     EXPECT_EQ(got("00_movies").size(), 2u);
 
-    // The requester of the last flight is still the one an end notice answers.
+    // The last flight was answered: a stray end notice answers nobody again.
     ask(0, "other");
     engine->frame(kDt);
-    EXPECT_EQ(got("asker"), std::vector<std::string>{answer(7771)});
+    EXPECT_TRUE(got("asker").empty());
 }
 
 TEST_F(CamMove, BoundsOfTheCodeRanges)
@@ -321,17 +329,28 @@ TEST_F(CamMove, BoundsOfTheCodeRanges)
     ask(7771);
     finish();
     RecordingScript::calls().clear();
-    // Each of these is no camera code of its own: it ends a flight, and the
-    // last requester hears its code again.
+    // Each of these is no camera code of its own: it ends a flight; with
+    // none under way it changes nothing, and the flight that ended before is
+    // not answered again.
     for (int code : {10000, 20000, 6100, 6700, 7700, 9000})
     {
         SCOPED_TRACE(code);
         ask(code, "other");
         EXPECT_EQ(var("cur_cam"), 2);
         engine->frame(kDt);
-        EXPECT_EQ(got("asker"), std::vector<std::string>{answer(7771)});
+        EXPECT_TRUE(got("asker").empty());
+        EXPECT_TRUE(got("other").empty());
         RecordingScript::calls().clear();
     }
+    // During a flight such a code ends it, answered once.
+    ask(7770);
+    ask(9000, "other");
+    engine->frame(kDt);
+    EXPECT_EQ(got("asker"), std::vector<std::string>{answer(7770)});
+    EXPECT_EQ(var("is_camera_moving"), 0);
+    finish();
+    EXPECT_EQ(got("asker"), std::vector<std::string>{answer(7770)});
+    RecordingScript::calls().clear();
     // 7000 does nothing at all; 6000 is a cut (room 10, camera 0).
     ask(7000, "other");
     engine->frame(kDt);

@@ -430,4 +430,13 @@ TEST_F(Phrase, PauseHintSaveAndDamagedRowPlaces)
     EXPECT_EQ(savedArray(2, 2, 170)[150 + 12], -1);
     EXPECT_EQ(notes("interface").back(), note(100, nullptr));
 }
+
+TEST_F(Phrase, ASecondStartKeepsOneTick)
+{
+    start();
+    // The starter's start code again (a game opened twice): still one tick.
+    engine->notify(game, 1200, starter());
+    engine->frame();
+    EXPECT_EQ(game->mTimers.live, 1);
+}
 } // namespace

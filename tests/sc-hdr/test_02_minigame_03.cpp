@@ -170,4 +170,13 @@ TEST_F(Tubes, PauseHintSaveCloseAndADamagedStep)
     EXPECT_EQ(game->mTimers.live, 0);
     EXPECT_FALSE(boardShown());
 }
+
+TEST_F(Tubes, ASecondStartKeepsOneTick)
+{
+    start();
+    // The starter's start code again (a game opened twice): still one tick.
+    engine->notify(game, 1200, starter());
+    engine->frame();
+    EXPECT_EQ(game->mTimers.live, 1);
+}
 } // namespace

@@ -335,4 +335,13 @@ TEST_F(Letters, TheFrameStartsPausesSavesAndClosesTheGame)
     EXPECT_FALSE(boardShown());
     EXPECT_EQ(board->getNode()->getParent(), gApp.mSceneMgr->getRootSceneNode());
 }
+
+TEST_F(Letters, ASecondStartKeepsOneTick)
+{
+    start();
+    // The starter's start code again (a game opened twice): still one tick.
+    engine->notify(game, 1200, starter());
+    engine->frame();
+    EXPECT_EQ(game->mTimers.live, 1);
+}
 } // namespace

@@ -299,4 +299,13 @@ TEST_F(Reader, ADamagedSaveIsRepairedAndLogged)
     EXPECT_EQ(script->order[1], 1);
     EXPECT_EQ(script->progress, 0);
 }
+
+TEST_F(Reader, ASecondStartKeepsOneTick)
+{
+    begin();
+    // The starter's start code again (a game opened twice): still one tick.
+    engine->notify(game, 1200, starter());
+    engine->frame();
+    EXPECT_EQ(game->mTimers.live, 1);
+}
 }

@@ -67,6 +67,7 @@ protected:
     {
         fx.engine->notify(object, 100, task);
         fx.engine->frame();
+        fx.engine->frame(0.001f); // what the game sent in answer arrives
     }
     void click(int drum)
     {
@@ -176,20 +177,24 @@ TEST_F(NumberDrums, EveryDrumAtItsNumberAnswersTheRequestOnce)
     EXPECT_EQ(CVirtualScript::getVarI("4_19_variable_game_end"), 1);
     EXPECT_EQ(drums->timer, 0);
 
-    // Turned away and back: no second answer.
+    // Turned away and back: the turns answer nothing more; a request that
+    // comes again (the task asks once more) is answered at once.
     for (int i = 0; i < 8; ++i)
         click(5);
-    request();
     fx.engine->frames(15, 0.1f);
     EXPECT_EQ(notes("task").size(), 1u);
+    request();
+    EXPECT_EQ(notes("task"), (Calls{note(100, object), note(100, object)}));
+    EXPECT_EQ(drums->timer, 0);
 }
 
-TEST_F(NumberDrums, APuzzleSolvedInTheSavedGameNeverAnswers)
+TEST_F(NumberDrums, ARequestAfterThePuzzleWasSolvedIsAnsweredAtOnce)
 {
+    // Solved in the saved game: the task that asks now must not wait.
     saveDrums({3, 1, 5, 2, 4, 1}, {3, 1, 5, 2, 4, 1}, 1);
     create();
     request();
-    fx.engine->frames(15, 0.1f);
-    EXPECT_EQ(notes("task"), Calls{});
+    EXPECT_EQ(notes("task"), Calls{note(100, object)});
+    EXPECT_EQ(drums->timer, 0);
 }
 } // namespace

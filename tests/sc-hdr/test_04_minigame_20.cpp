@@ -38,12 +38,20 @@ protected:
         ScriptFixture::overlayScript(kTemplates);
         ScriptFixture::text(6052, "Add the two numbers");
         ScriptFixture::text(6053, "Type the third number");
+        // The test moves the focus itself; the engine's own pick would find
+        // nothing under the cursor and take it away again.
+        gApp.mPickingOff = true;
         fx.engine->addRecorder("04_03_az_pult_npm");
         fx.engine->addRecorder("interface");
         camera = fx.engine->addObject("Camera");
         Ogre::SceneNode* group = fx.piece("04_minigame_20.scene")->getNode();
-        for (int i = 0; i <= Panel::kEnter; ++i)
-            fx.piece(name("04_03_game_but_", i), group)->getNode()->setPosition(2.0f * i, 1.0f, -20.0f);
+        // The room's ten keys with their real pieces: object NN reports
+        // NN + 1, so 00..08 type 1..9 and 09 is the enter key.
+        for (int i = 0; i < Panel::kKeyObjects; ++i)
+        {
+            keys[i] = fx.piece(name("04_03_game_but_", i), group, "piece.mesh", "04_03_game_but.sc");
+            keys[i]->getNode()->setPosition(2.0f * i, 1.0f, -20.0f);
+        }
         for (int i = 0; i < 3; ++i)
             fx.piece(name("04_03_game_pass_", i), group);
         fx.piece("04_03_game_select", group);
@@ -92,10 +100,17 @@ protected:
         fx.engine->frame();
         fx.engine->frame(0.001f); // what the game sent in answer arrives
     }
-    void type(std::initializer_list<int> keys)
+    /// Presses the keys of these numbers (1..9 digits, 10 enter) on their
+    /// objects.
+    void type(std::initializer_list<int> numbers)
     {
-        for (int key : keys)
-            send(30000 + key);
+        for (int number : numbers)
+        {
+            fx.engine->postButton(keys[number - 1], true);
+            fx.engine->frame();
+            fx.engine->postButton(keys[number - 1], false);
+            fx.engine->frame(0.001f);
+        }
     }
 
     static std::string materialOf(const std::string& object)
@@ -123,6 +138,7 @@ protected:
     PuzzleFixture fx;
     tq::OverlayScope overlays;
     CObject* camera = nullptr;
+    CObject* keys[Panel::kKeyObjects] = {};
     CObject* object = nullptr;
     Panel* panel = nullptr;
 };
@@ -287,16 +303,23 @@ TEST_F(CodePanel, TheHighlightFollowsTheFocusAndFadesAway)
 {
     saveCodes();
     show();
-    send(10004);
+    // The highlight lies over the key under the cursor, not its neighbour.
+    fx.engine->hover(keys[4]);
+    fx.engine->frame();
+    fx.engine->frame(0.001f); // the piece's report arrives
     EXPECT_TRUE(PuzzleFixture::shown("04_03_game_select"));
     EXPECT_TRUE(PuzzleFixture::position("04_03_game_select").positionEquals(vec3(8.0f, 1.0f, -20.0f)));
     fx.engine->frames(3, 0.1f);
     EXPECT_FLOAT_EQ(panel->selectAlpha, 1.0f);
-    // The enter key has its highlight too.
-    send(Panel::kEnter + 10000);
-    EXPECT_TRUE(PuzzleFixture::position("04_03_game_select").positionEquals(vec3(20.0f, 1.0f, -20.0f)));
+    // The enter key, the last object, has its highlight too.
+    fx.engine->hover(keys[9]);
+    fx.engine->frame();
+    fx.engine->frame(0.001f); // the piece's report arrives
+    EXPECT_TRUE(PuzzleFixture::position("04_03_game_select").positionEquals(vec3(18.0f, 1.0f, -20.0f)));
 
-    send(20010);
+    fx.engine->hover(nullptr);
+    fx.engine->frame();
+    fx.engine->frame(0.001f);
     send(1400); // paused: the fade stands still
     fx.engine->frames(5, 0.1f);
     EXPECT_GT(panel->selectAlpha, 0.9f);

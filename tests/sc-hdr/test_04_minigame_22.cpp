@@ -6,8 +6,13 @@
 // reloads and a damaged save.
 #include "04_minigame_22.h"
 #include "PuzzleFixture.h"
+#include "SpyNotes.h"
 
 #include <OgreTextureUnitState.h>
+#include <Overlay/OgreOverlay.h>
+#include <Overlay/OgreOverlayContainer.h>
+#include <Overlay/OgreOverlayManager.h>
+#include <Overlay/OgreTextAreaOverlayElement.h>
 
 #include <set>
 #include <vector>
@@ -29,9 +34,12 @@ protected:
 
     void SetUp() override
     {
-        for (const char* spy : {"journal", "00_minigame_interf", "00_minigame_starter", "interface",
-                                "04_05_az_KodLarec_msz"})
+        for (const char* spy : {"journal", "00_minigame_starter", "interface", "04_05_az_KodLarec_msz"})
             fx.engine->addRecorder(spy);
+        if (realFrame)
+            addResultDisplay();
+        else
+            fx.engine->addRecorder("00_minigame_interf");
         starter = fx.engine->addRecorder("starter");
         for (int w = 0; w < Generator::kSliders; ++w)
         {
@@ -46,6 +54,25 @@ protected:
             ScriptFixture::material("04_generator_koda/04_znak" + std::to_string(d + 1));
             ScriptFixture::material(name("04_KodLarec/code_", d + 1));
         }
+    }
+
+    /// The real result display of the mini-game frame, with the text areas
+    /// of the interface's overlay that it shows.
+    void addResultDisplay()
+    {
+        overlays.reset(new tq::OverlayScope());
+        Ogre::OverlayManager& manager = Ogre::OverlayManager::getSingleton();
+        Ogre::Overlay* overlay = manager.create("GameInterfaceOverlay");
+        auto* frame = static_cast<Ogre::OverlayContainer*>(manager.createOverlayElement("Panel", "MinigameTextFrame"));
+        for (const char* text : {"MinigameText", "MinigameTextBack"})
+        {
+            auto* area = static_cast<Ogre::TextAreaOverlayElement*>(manager.createOverlayElement("TextArea", text));
+            area->setCharHeight(0.5f);
+            frame->addChild(area);
+        }
+        overlay->add2D(frame);
+        fx.engine->addRecorder("00_game_interface");
+        fx.engine->addObject("00_minigame_interf", "00_minigame_interf.sc");
     }
 
     static std::string name(const char* prefix, int i)
@@ -96,6 +123,8 @@ protected:
     }
     static float plate(int d) { return ScriptFixture::unit(name("04_KodLarec/code_", d + 1))->getTextureVScroll(); }
 
+    bool realFrame = false; ///< the frame's real result display in place of the spy
+    std::unique_ptr<tq::OverlayScope> overlays;
     PuzzleFixture fx;
     CObject* starter = nullptr;
     CObject* object = nullptr;
@@ -295,5 +324,28 @@ TEST_F(CodeGenerator, ADamagedSaveIsMendedWithAWarning)
     tell(30000);
     fx.engine->frame(1.1f);
     EXPECT_NEAR(depth(0), 24.0f, 1e-4f);
+}
+
+// With the frame's real result display.
+class CodeGeneratorInFrame : public CodeGenerator
+{
+protected:
+    CodeGeneratorInFrame() { realFrame = true; }
+};
+
+TEST_F(CodeGeneratorInFrame, AGeneratorSolvedBeforeTheFrameStartedItStillEndsTheGame)
+{
+    saveBoard({2, 0, 4, 1, 4}, kSolutions, kCode, {0, 0, 0, 0, 0, 0, 0});
+    create();
+    tell(30004); // solved in the room, outside the frame
+    fx.engine->frames(6, 0.9f);
+    ASSERT_EQ(game->state, 1);
+    EXPECT_TRUE(notes("00_minigame_starter").empty());
+    // The frame starts the game now: the win is told at once, the result
+    // is shown and echoed, and the game asks the starter to end.
+    tell(1200, starter);
+    EXPECT_NE(fx.engine->log().find("\nYOU WIN !!!"), std::string::npos);
+    fx.engine->frames(80, 0.1f);
+    EXPECT_EQ(notes("00_minigame_starter"), Calls{note(1200, object)});
 }
 } // namespace

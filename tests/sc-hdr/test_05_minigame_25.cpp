@@ -3,8 +3,10 @@
 // their real hot-zone pieces, the run decided after 57 seconds (a win, or
 // the failure with its fade, reset and pause until the message is
 // dismissed), the pause, the quit and the frame's echo.
+#include "00_interface.h"
 #include "05_minigame_25.h"
 #include "BoardFixture.h"
+#include "RealInterface.h"
 #include "ZoneFixture.h"
 
 #include <OgreMaterialManager.h>
@@ -37,8 +39,12 @@ protected:
         const Ogre::Vector2 whole(1.0f, 1.0f);
         CVirtualScript::overlayCreatePanel("LoaderOverlay2", "LoaderContainer2", nullptr, "interf/00_black2", &corner,
                                            &whole, 0);
-        spies({"00_minigame_starter", "00_minigame_interf", "interface", "00_loader", "05_03_Vagon01",
-               "05_03_tonel_door_anim", "05_04_scene", "01_cam_move"});
+        spies({"00_minigame_starter", "00_minigame_interf", "00_loader", "05_03_Vagon01", "05_03_tonel_door_anim",
+               "05_04_scene", "01_cam_move"});
+        if (realInterface)
+            tip = tq::RealInterface::add(engine, 5);
+        else
+            spies({"interface"});
         engine.addObject("Camera");
         engine.addObject("05_minigame_10.scene");
         worker = prop("01_hero_worker");
@@ -101,6 +107,8 @@ protected:
     }
 
     std::unique_ptr<tq::OverlayScope> overlays;
+    bool realInterface = false; ///< the real tip window in place of the spy
+    CObject* tip = nullptr;
     CObject* zones[15] = {};
     CObject* levers[15] = {};
     CObject* worker = nullptr;
@@ -146,14 +154,14 @@ TEST_F(Levers0525, AllLeversPulledWinWhenTheTimeIsUp)
     CVirtualScript::setConfigI("show_hint_in_minigames", 1);
     start();
     EXPECT_EQ(told("interface"), (Told{"16016 from 05_minigame_25"}));
-    // The hint's own echo pauses the run until it is dismissed.
+    // The click on the hint pauses the run until the hint has gone.
     engine.notify(game, 16016, spy("interface"));
     engine.frame();
     EXPECT_EQ(script()->paused, 1);
     EXPECT_EQ(spy("05_03_Vagon01")->mAnimSpeed, 0.0f);
     engine.frames(3, 30.0f);
     EXPECT_LT(script()->elapsed, 1.0f);
-    engine.notify(game, 16017, spy("interface"));
+    engine.notify(game, 26016, spy("interface"));
     engine.frame();
     EXPECT_EQ(spy("05_03_Vagon01")->mAnimSpeed, 0.25f);
 
@@ -263,5 +271,68 @@ TEST_F(Levers0525, TheFramePausesAndSaves)
     EXPECT_EQ(script()->paused, 0);
     EXPECT_EQ(told("interface"), (Told{"100"}));
     EXPECT_TRUE(CVirtualScript::isGameEndSet(5, 25));
+}
+
+// With the real tip window of "interface": what it answers is what the ride
+// hears.
+class LeversWithTip : public Levers0525
+{
+protected:
+    LeversWithTip() { realInterface = true; }
+};
+
+TEST_F(LeversWithTip, TheHintClickedAwayLetsTheRideGoOnToItsDecision)
+{
+    create();
+    // Set after the menu script's creation, which clears it.
+    CVirtualScript::setConfigI("show_hint_in_minigames", 1);
+    start();
+    auto* menu = tq::HeadlessEngine::scriptOf<sc_00_interface>(tip);
+    ASSERT_NE(menu, nullptr);
+    tq::RealInterface::settle(engine);
+    ASSERT_EQ(menu->mMenus[sc_00_interface::MENU_TIP].state, 2); // the hint is up
+    EXPECT_EQ(menu->mTipCode, 16016);
+
+    tq::RealInterface::click(engine);
+    tq::RealInterface::settle(engine);
+    EXPECT_EQ(menu->mMenus[sc_00_interface::MENU_TIP].state, 0);
+    EXPECT_EQ(script()->paused, 0);
+    EXPECT_EQ(spy("05_03_Vagon01")->mAnimSpeed, 0.25f);
+
+    // The clock runs: all levers pulled, the 57 seconds end in the win.
+    pullAll();
+    engine.frames(7, 10.0f);
+    EXPECT_EQ(told("00_minigame_interf"), (Told{"1100 from 05_minigame_25"}));
+}
+
+TEST_F(LeversWithTip, TheFailureMessageClickedAwayStartsTheRideAgain)
+{
+    create();
+    start();
+    runOut();
+    auto* menu = tq::HeadlessEngine::scriptOf<sc_00_interface>(tip);
+    engine.frames(10, 0.5f); // the fade to black and back; the message is up
+    ASSERT_EQ(menu->mMenus[sc_00_interface::MENU_TIP].state, 2);
+    EXPECT_EQ(menu->mTipCode, 16017);
+    EXPECT_EQ(script()->paused, 1);
+    tq::RealInterface::click(engine);
+    tq::RealInterface::settle(engine);
+    EXPECT_EQ(script()->paused, 0);
+    EXPECT_EQ(script()->running, 1);
+    EXPECT_GT(script()->elapsed, 0.5f);
+}
+
+TEST_F(LeversWithTip, TheFailureMessageClosedWithoutAClickStillLetsTheRideGoOn)
+{
+    create();
+    start();
+    runOut();
+    engine.frames(10, 0.5f);
+    EXPECT_EQ(script()->paused, 1);
+    // The in-game menu's 5000 hides the tip: only the code + 10000 comes.
+    engine.notify(tip, 5000);
+    tq::RealInterface::settle(engine);
+    EXPECT_EQ(script()->paused, 0);
+    EXPECT_GT(script()->elapsed, 0.5f);
 }
 } // namespace

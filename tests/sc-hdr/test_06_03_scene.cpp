@@ -120,6 +120,19 @@ TEST_F(Scene0603, ThePriestAndTheGirlTakeTheirPlacesInTheirPictures)
     EXPECT_FALSE(girl->isRunning());
 }
 
+TEST_F(Scene0603, ThePriestsLipsWithoutAVoiceAskNothingOfTheSoundCore)
+{
+    // The priest's talk point plays "rot_02" over sound 0, which holds no
+    // sound: the lip layer asks its loudness every frame and gets full
+    // loudness, without a log line each time.
+    engine->notify(room, 101);
+    engine->frames(2);
+    engine->clearLog();
+    engine->frames(30);
+    EXPECT_TRUE(priest->isRunning());
+    EXPECT_EQ(engine->log().find("SFX_CORE"), std::string::npos) << engine->log();
+}
+
 TEST_F(Scene0603, TheGemAndTheCaseShowOnTheRightPlaneUntilTheirStop)
 {
     struct Case

@@ -159,4 +159,15 @@ TEST_F(Prologue, AnEarlyTitleEndEndsTheSceneAndClearHidesParchmentAndTitle)
     EXPECT_EQ(notes("07_papirus"), (Calls{note(100, nullptr), note(200, nullptr)}));
     EXPECT_EQ(notes("00_title"), Calls{note(200, nullptr)});
 }
+
+TEST_F(Prologue, ASecondStartKeepsOneRiseTimer)
+{
+    say(100);
+    engine->frames(4, kDt);
+    say(100);
+    EXPECT_EQ(self->mTimers.live, 1);
+    // The rise runs to its end and its timer is gone.
+    riseToItsEnd();
+    EXPECT_EQ(script->riseTimer, 0);
+}
 } // namespace

@@ -96,7 +96,7 @@ TEST_F(CampFlashback, CampShotThenTheOfficerRunsInAndTheDialogPlays)
     EXPECT_EQ(asked("07_officer"), (Calls{"static_01", "run", "dialog_02"}));
     EXPECT_EQ(points(officer), (Calls{"stand", "walk@6464,-2476,-15>101", "stand"}));
     EXPECT_EQ(officer->mPointList[1].notifyTarget, self->getHandle());
-    EXPECT_EQ(officer->getCurrentPoint(), 0);
+    EXPECT_EQ(officer->getCurrentPoint(), 1); // off his first pose at once, running
     EXPECT_EQ(count(engine->log(), boneFailure("07_officer_Bip01_R_Hand", "07_officer")), 1u);
 
     // The arrival comes from the officer, but any sender will do.

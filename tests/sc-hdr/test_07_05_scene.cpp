@@ -1,6 +1,7 @@
 // The game's last scene: the characters' last places, the chain dialog ->
 // loader fade -> camera flight with the reset location and the save, the
 // caption 15 s after the fade, and the lens flare that follows the sun.
+#include "00_loader.h"
 #include "07_05_scene.h"
 #include "Loc7Fixture.h"
 #include "VirtualScript.h"
@@ -25,8 +26,12 @@ protected:
     void SetUp() override
     {
         Loc7Fixture::SetUp();
-        spies({"01_cam_move", "02_dialogs", "00_sfx_env", "00_loader", "interface", "01_01_scene_ds",
-               "00_game_interface"});
+        spies({"01_cam_move", "02_dialogs", "00_sfx_env", "interface", "01_01_scene_ds", "00_game_interface",
+               "other"});
+        if (realLoader)
+            loader = addLoader();
+        else
+            spies({"00_loader"});
         hero = person("01_hero_worker");
         boss = person("05_agent_boss");
         girl = person("11_agent_girl");
@@ -44,6 +49,20 @@ protected:
         }
         self = scene("07_05_scene", "07_05_scene.sc");
         sunAt(0.5f, 0.5f);
+    }
+
+    /// The real loader with its black overlay and windows, past the
+    /// fade-in that opens a scene.
+    CObject* addLoader()
+    {
+        Ogre::OverlayManager& om = Ogre::OverlayManager::getSingleton();
+        for (const char* name : {"LoaderOverlay", "loadingWindow", "loadingWindow2", "loadingWindow3"})
+            om.create(name);
+        material("interf/00_black");
+        CVirtualScript::setConfigI("game_state", 0);
+        CObject* object = engine->addObject("00_loader", "00_loader.sc");
+        engine->frames(20, kDt);
+        return object;
     }
 
     /// Puts the sun where the camera sees it at the screen point (x, y).
@@ -75,6 +94,8 @@ protected:
         engine->frames(2, kDt);
     }
 
+    bool realLoader = false; ///< the real loader in place of the spy
+    CObject* loader = nullptr;
     CAnimatableObject *hero = nullptr, *boss = nullptr, *girl = nullptr, *professor = nullptr;
     CObject* sun = nullptr;
     CObject* self = nullptr;
@@ -206,5 +227,31 @@ TEST_F(EndingScene, OtherCodesAndTheSkipAreIgnored)
     engine->frames(30, kDt);
     EXPECT_TRUE(tq::RecordingScript::calls().empty());
     EXPECT_FALSE(shown(hero));
+}
+
+// With the real loader: the scene's fade request may come while the loader
+// still fades out for someone else.
+class EndingWithLoader : public EndingScene
+{
+protected:
+    EndingWithLoader() { realLoader = true; }
+};
+
+TEST_F(EndingWithLoader, TheFadeAskedDuringAnotherFadeOutIsAnsweredAfterIt)
+{
+    say(100);
+    engine->frames(12, kDt);
+    ASSERT_EQ(notes("02_dialogs"), Calls{note(6061, self)});
+    // Someone else's fade is under way when the dialog ends.
+    engine->notify(loader, 777, gApp.findObject("other"));
+    engine->frame(kDt);
+    ASSERT_EQ(tq::HeadlessEngine::scriptOf<sc_00_loader>(loader)->state, 2);
+    say(6061);
+    EXPECT_EQ(notes("01_cam_move"), Calls{note(5831, self)}); // no flight yet
+    // The first fade ends and is answered; then the scene's own, whose
+    // answer starts the flight.
+    engine->frames(40, kDt);
+    EXPECT_EQ(notes("other").front(), note(777, nullptr));
+    EXPECT_EQ(notes("01_cam_move"), (Calls{note(5831, self), note(10705, self)}));
 }
 } // namespace
