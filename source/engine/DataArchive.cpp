@@ -253,18 +253,6 @@ CDataArchiveStream::CDataArchiveStream(const Platform::CReadOnlyFile& pack, uint
         if (pack.readAt(position, data, entry.size) != entry.size)
             failure = "read error";
     }
-    else if (pack.mapping() && position + entry.packedSize <= pack.size())
-    {
-        // Inflated straight from the mapped pack: no copy of the block first.
-        uLongf length = entry.size;
-        const int result = uncompress(data, &length, pack.mapping() + position, entry.packedSize);
-        pack.dropMapped(position, entry.packedSize);
-        if (result != Z_OK || length != entry.size)
-        {
-            Log::print("ERROR: Zlib decompress error on file %s", entry.name.c_str());
-            failure = "zlib decompress error";
-        }
-    }
     else
     {
         unsigned char* packed = pool.acquire(entry.packedSize);

@@ -8,10 +8,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
-#include <sys/mman.h>
 #include <unistd.h>
-
-#include <algorithm>
 
 namespace Platform
 {
@@ -78,38 +75,15 @@ bool CReadOnlyFile::open(const std::string& path, std::string* error)
     }
     mFd = fd;
     mSize = static_cast<uint64_t>(st.st_size);
-    if (mSize > 0)
-    {
-        void* mapping = ::mmap(nullptr, static_cast<size_t>(mSize), PROT_READ, MAP_SHARED, fd, 0);
-        if (mapping != MAP_FAILED)
-            mMapping = static_cast<unsigned char*>(mapping);
-    }
     return true;
 }
 
 void CReadOnlyFile::close()
 {
-    if (mMapping)
-        ::munmap(mMapping, static_cast<size_t>(mSize));
-    mMapping = nullptr;
     if (mFd >= 0)
         ::close(mFd);
     mFd = -1;
     mSize = 0;
-}
-
-void CReadOnlyFile::dropMapped(uint64_t offset, uint64_t length) const
-{
-    if (!mMapping || offset >= mSize)
-        return;
-    // Whole pages inside the range only: the pages at its ends may hold
-    // bytes of neighbouring entries.
-    const uint64_t page = static_cast<uint64_t>(::sysconf(_SC_PAGESIZE));
-    const uint64_t end = std::min(offset + length, mSize);
-    const uint64_t first = (offset + page - 1) / page * page;
-    const uint64_t last = end / page * page;
-    if (last > first)
-        ::madvise(mMapping + first, static_cast<size_t>(last - first), MADV_DONTNEED);
 }
 
 size_t CReadOnlyFile::readAt(uint64_t offset, void* buffer, size_t count) const

@@ -30,18 +30,10 @@ public:
     /// Reads up to count bytes at offset without moving any shared position;
     /// fewer bytes only at the end of the file or on a read error.
     size_t readAt(uint64_t offset, void* buffer, size_t count) const;
-    /// The whole file as it was opened, mapped for reading, so that its
-    /// bytes are used where they lie instead of being copied first; null
-    /// when the file could not be mapped (readAt works all the same).
-    const unsigned char* mapping() const { return mMapping; }
-    /// The range of the mapping will not be read again soon: its pages leave
-    /// the process's resident memory (the system keeps them cached).
-    void dropMapped(uint64_t offset, uint64_t length) const;
 
 private:
     int mFd = -1;
     uint64_t mSize = 0;
-    unsigned char* mMapping = nullptr;
 };
 
 /// How replacing a file ended.
