@@ -1,9 +1,11 @@
 // The frame's object update and message work-off with many objects running
-// timers, and a flood of notifications through the queue.
+// timers, a flood of notifications through the queue (without and with the
+// log of a "-log" run), and the unload of a room of many objects.
 #include "Application.h"
 #include "CodeScript.h"
 #include "Log.h"
 #include "Object.h"
+#include "RunLog.h"
 
 #include <OgreSceneManager.h>
 #include <OgreSceneNode.h>
@@ -99,6 +101,48 @@ void BM_Notifications(benchmark::State& state)
     destroyObjects(objects);
 }
 BENCHMARK(BM_Notifications)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+// The same flood in a "-log" run: every dispatch logs a line to the console,
+// the debugger output and "game.log", and the pass writes its statistics.
+// Run the program with its standard output and error sent to a file.
+void BM_NotificationsLogged(benchmark::State& state)
+{
+    setUpEngine();
+    bench::enableRunLog();
+    const std::vector<CObject*> objects = makeObjects(100, 0);
+    const int count = static_cast<int>(state.range(0));
+    for (auto _ : state)
+    {
+        for (int i = 0; i < count; ++i)
+            CVirtualScript::sendNotify(objects[i % objects.size()]->getHandle(), objects[0]->getHandle(), i);
+        gApp.processMessages();
+        // A frame ends here: what the log holds back is written now.
+        bench::endFrame();
+    }
+    state.SetItemsProcessed(state.iterations() * count);
+    destroyObjects(objects);
+    bench::disableRunLog();
+}
+BENCHMARK(BM_NotificationsLogged)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+// Unloading a room of n objects with scripts: every object receives its
+// destroy record and is destroyed, then the unload record clears the scene.
+void BM_Unload(benchmark::State& state)
+{
+    setUpEngine();
+    const int count = static_cast<int>(state.range(0));
+    for (auto _ : state)
+    {
+        state.PauseTiming();
+        makeObjects(count, 0);
+        state.ResumeTiming();
+        gApp.postUnloadScene();
+        gApp.processMessages();
+        benchmark::DoNotOptimize(gObjectCollector.count());
+    }
+    state.counters["objects"] = static_cast<double>(count);
+}
+BENCHMARK(BM_Unload)->Arg(100)->Arg(1000)->Arg(3000)->Unit(benchmark::kMillisecond);
 } // namespace
 
 BENCHMARK_MAIN();

@@ -2,10 +2,13 @@
 #include "Application.h"
 
 #include "DataArchive.h"
+#include "GameLogFile.h"
 #include "Input.h"
 #include "Log.h"
+#include "LogOutput.h"
 #include "Object.h"
 #include "Scene.h"
+#include "ScriptStatistics.h"
 #include "SfxCore.h"
 #include "platform/Platform.h"
 
@@ -76,12 +79,21 @@ void CApplication::readSwitches(const std::string& commandLine)
 
 namespace
 {
+CGameLogFile gGameLogFile;
+Ogre::Log* gGameLogFileLog = nullptr; ///< the log that gGameLogFile listens to
+
 // Our own log manager, so that OGRE prints nothing to the terminal by itself
-// and writes "game.log" only in a "-log" run.
+// and "game.log" is written only in a "-log" run, by our buffered listener
+// rather than by OGRE's log, which would flush every line.
 Ogre::LogManager* createLogManager(bool toFile)
 {
     Ogre::LogManager* manager = new Ogre::LogManager();
-    manager->createLog(toFile ? "game.log" : "tq-nolog.log", true, false, !toFile);
+    Ogre::Log* log = manager->createLog(toFile ? "game.log" : "tq-nolog.log", true, false, true);
+    if (toFile && gGameLogFile.open("game.log"))
+    {
+        log->addListener(&gGameLogFile);
+        gGameLogFileLog = log;
+    }
     return manager;
 }
 } // namespace
@@ -182,6 +194,12 @@ void CApplication::teardown()
     mViewport = nullptr;
     delete mArchiveFactory;
     mArchiveFactory = nullptr;
+    if (gGameLogFileLog)
+    {
+        gGameLogFileLog->removeListener(&gGameLogFile);
+        gGameLogFile.close();
+        gGameLogFileLog = nullptr;
+    }
     delete mLogManager;
     mLogManager = nullptr;
 }
@@ -236,8 +254,7 @@ int WinMain(const std::string& commandLine)
         return 0;
 
     app.readSwitches(commandLine);
-    if (app.mLog)
-        Platform::openConsole();
+    Log::startRun(app.mLog);
     Trace::gTraceOn = app.mTrace;
     if (Trace::gTraceOn)
         ++Trace::gTraceRun;
@@ -258,6 +275,7 @@ int WinMain(const std::string& commandLine)
         catch (const Ogre::Exception& e)
         {
             Trace::flushToFile();
+            Log::flush();
             const std::string description = e.getFullDescription();
             if (description.find("Problems finding requested Direct3D driver") != std::string::npos &&
                 !retried)
@@ -283,7 +301,7 @@ int WinMain(const std::string& commandLine)
     // they still stand.  The destructor then finds nothing left but its own
     // last steps.
     app.shutdown();
-    if (app.mLog)
-        Platform::closeConsole();
+    ScriptStatistics::write();
+    Log::endRun();
     return 0;
 }

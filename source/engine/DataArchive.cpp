@@ -163,15 +163,37 @@ void CDecompressBufferPool::release(unsigned char* buffer)
     {
         if (entry.buffer != buffer)
             continue;
-        if (totalSize() > mCap)
+        entry.inUse = 0;
+        if (entry.size > mCap)
+        {
+            // A buffer larger than the whole pool is kept as the one spare
+            // (the larger of two), so that a run of large entries does not
+            // allocate and free a buffer for each.
+            for (Entry& other : mEntries)
+                if (&other != &entry && !other.inUse && other.size > mCap)
+                {
+                    Entry& smaller = other.size < entry.size ? other : entry;
+                    std::free(smaller.buffer);
+                    smaller = Entry();
+                    break;
+                }
+            return;
+        }
+        if (totalSize() - spareSize() > mCap)
         {
             std::free(entry.buffer);
             entry = Entry();
         }
-        else
-            entry.inUse = 0;
         return;
     }
+}
+
+size_t CDecompressBufferPool::spareSize() const
+{
+    for (const Entry& entry : mEntries)
+        if (!entry.inUse && entry.size > mCap)
+            return entry.size;
+    return 0;
 }
 
 void CDecompressBufferPool::clear()

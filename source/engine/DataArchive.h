@@ -44,7 +44,8 @@ struct DataArchiveEntry
 
 /// Reusable buffers for inflating entries, so that loading a room does not
 /// allocate and free one buffer per resource.  Buffers not in use are kept
-/// while the pool holds at most its cap in all.
+/// while the pool holds at most its cap in all; besides, one free buffer
+/// larger than the cap is kept as a spare for the next large entry.
 class CDecompressBufferPool
 {
 public:
@@ -63,6 +64,8 @@ public:
 
     /// Bytes held in all, in use or not.
     size_t totalSize() const;
+    /// Bytes of the spare: the free buffer larger than the cap, if any.
+    size_t spareSize() const;
     /// Number of entries, empty ones included.
     size_t entryCount() const { return mEntries.size(); }
     /// Number of buffers held that are not in use.

@@ -4,6 +4,7 @@
 
 #include "Input.h"
 #include "Log.h"
+#include "LogOutput.h"
 #include "Object.h"
 #include "Scene.h"
 #include "SfxCore.h"
@@ -54,6 +55,9 @@ bool CApplication::frameStep(float seconds)
 
 bool CApplication::frameStarted(const Ogre::FrameEvent& evt)
 {
+    // The log's lines of the previous frame go out together.
+    Log::flush();
+
     // 1. trace, 2. title
     if (Trace::gTraceOn)
         Trace::flushToFile();

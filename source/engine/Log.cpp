@@ -1,5 +1,7 @@
 #include "Log.h"
 
+#include "LogOutput.h"
+#include "platform/Output.h"
 #include "platform/Platform.h"
 
 #include <OgreLogManager.h>
@@ -14,12 +16,22 @@ const char* const kOgreLogPrefix = "TQ: ";
 
 bool gCapturing = false;
 std::string gCaptured;
+// OGRE's log is a sink only in a "-log" run: otherwise it writes nowhere.
+bool gToOgreLog = false;
+
+// Whether any sink takes the text: without one a line costs no formatting.
+bool anySink()
+{
+    return gCapturing || gToOgreLog || Platform::debugOutputEnabled() || Platform::consoleOpen();
+}
 } // namespace
 
 namespace Log
 {
 void print(const char* format, ...)
 {
+    if (!anySink())
+        return;
     char text[4096];
     va_list args;
     va_start(args, format);
@@ -31,14 +43,39 @@ void print(const char* format, ...)
 void output(const char* text)
 {
     Platform::consoleWrite(text);
-    if (Ogre::LogManager* manager = Ogre::LogManager::getSingletonPtr())
+    if (gToOgreLog)
     {
-        if (manager->getDefaultLog())
-            manager->logMessage(std::string(kOgreLogPrefix) + text, Ogre::LML_NORMAL, false);
+        if (Ogre::LogManager* manager = Ogre::LogManager::getSingletonPtr())
+        {
+            if (manager->getDefaultLog())
+                manager->logMessage(std::string(kOgreLogPrefix) + text, Ogre::LML_NORMAL, false);
+        }
     }
     Platform::debugOutput(text);
     if (gCapturing)
         gCaptured += text;
+}
+
+void startRun(bool runLog)
+{
+    gToOgreLog = runLog;
+    if (runLog)
+        Platform::openConsole();
+    Platform::enableDebugOutput(runLog || Platform::debugOutputRequested());
+    Platform::installOutputFlushAtExit();
+}
+
+void endRun()
+{
+    Platform::flushOutput();
+    Platform::closeConsole();
+    Platform::enableDebugOutput(false);
+    gToOgreLog = false;
+}
+
+void flush()
+{
+    Platform::flushOutput();
 }
 
 void captureBegin()

@@ -5,7 +5,9 @@
 #include "LoadProgress.h"
 #include "Log.h"
 #include "Object.h"
+#include "ObjectRelease.h"
 #include "Scene.h"
+#include "ScriptStatistics.h"
 #include "VirtualScript.h"
 #include "platform/Platform.h"
 
@@ -218,8 +220,19 @@ void destroyCamerasButDefault(CApplication& app)
 // ---------------------------------------------------------------------------
 // The work-off
 
+namespace
+{
+// Objects destroyed during the pass are released together at its end.
+struct ReleaseHold
+{
+    ReleaseHold() { ObjectRelease::hold(); }
+    ~ReleaseHold() { ObjectRelease::release(); }
+};
+} // namespace
+
 void CApplication::processMessages()
 {
+    ReleaseHold hold;
     size_t n = mMessages.size();
     const uint32_t start = Platform::milliseconds();
     std::string statistics;
@@ -228,12 +241,20 @@ void CApplication::processMessages()
     {
         // A copy: handlers append to the queue, which may move its storage.
         CMessage msg = mMessages[i];
+        // A record of an object destroyed earlier in this pass is dropped,
+        // and a destroyed sender is no sender.
+        if (ObjectRelease::isDestroyed(msg.target))
+            msg.target = nullptr;
+        if (ObjectRelease::isDestroyed(msg.sender))
+            msg.sender = nullptr;
 
         if (!msg.target)
         {
             if (msg.type == MSG_LOADSCENE)
             {
                 const uint32_t loadStart = Platform::milliseconds();
+                // The statistics of the scene that ends, once.
+                ScriptStatistics::write();
                 mAllHits = 0;
                 mHovered = nullptr;
                 // Everything still queued is dropped, also what was posted
@@ -283,32 +304,63 @@ void CApplication::processMessages()
             char line[256];
             const int took = static_cast<int>(Platform::milliseconds() - dispatchStart);
             // The record's target and sender may have been destroyed by the
-            // dispatch; the queue's own copy was cleared then.
-            const CMessage& now = mMessages[i];
-            if (msg.sender && now.sender)
+            // dispatch.
+            const CObject* target = ObjectRelease::isDestroyed(msg.target) ? nullptr : msg.target;
+            const CObject* sender = ObjectRelease::isDestroyed(msg.sender) ? nullptr : msg.sender;
+            if (msg.sender && sender)
                 std::snprintf(line, sizeof(line), "\n%10d\t%d\t%s (source: %s)", took, msg.type,
-                              nodeNameOf(now.target), nodeNameOf(now.sender));
+                              nodeNameOf(target), nodeNameOf(sender));
             else
-                std::snprintf(line, sizeof(line), "\n%10d\t%d\t%s", took, msg.type, nodeNameOf(now.target));
+                std::snprintf(line, sizeof(line), "\n%10d\t%d\t%s", took, msg.type, nodeNameOf(target));
             statistics += line;
         }
-        if (msg.type == MSG_DESTROY && mMessages[i].target)
-            destroyObject(mMessages[i].target);
+        if (msg.type == MSG_DESTROY && !ObjectRelease::isDestroyed(msg.target))
+            destroyObject(msg.target);
     }
 
+    // "scripts.log" shows the last pass of a scene; it is written when the
+    // scene ends and at exit, not after every frame.
     if (mLog && statistics.size() > 5)
     {
-        if (FILE* file = std::fopen("scripts.log", "w+"))
-        {
-            std::fprintf(file, "%s", statistics.c_str());
-            std::fprintf(file, "\n\nTotal process time: %d", static_cast<int>(Platform::milliseconds() - start));
-            std::fprintf(file, "\nTotal messages: %d", static_cast<int>(n));
-            std::fclose(file);
-        }
+        char totals[96];
+        std::snprintf(totals, sizeof(totals), "\n\nTotal process time: %d\nTotal messages: %d",
+                      static_cast<int>(Platform::milliseconds() - start), static_cast<int>(n));
+        statistics += totals;
+        ScriptStatistics::keep(statistics);
     }
 
     mMessages.erase(mMessages.begin(), mMessages.begin() + static_cast<std::ptrdiff_t>(n));
 }
+
+namespace ScriptStatistics
+{
+namespace
+{
+std::string& kept()
+{
+    static std::string text;
+    return text;
+}
+} // namespace
+
+void keep(std::string& text)
+{
+    kept().swap(text);
+}
+
+void write()
+{
+    std::string& text = kept();
+    if (text.empty())
+        return;
+    if (FILE* file = std::fopen("scripts.log", "w+"))
+    {
+        std::fwrite(text.data(), 1, text.size(), file);
+        std::fclose(file);
+    }
+    text.clear();
+}
+} // namespace ScriptStatistics
 
 void CApplication::destroyObject(CObject* object)
 {
@@ -321,11 +373,7 @@ void CApplication::destroyObject(CObject* object)
         node->getParentSceneNode()->removeChild(node);
         root->addChild(node);
     }
-    for (CMessage& msg : mMessages)
-    {
-        if (msg.target == object)
-            msg.target = nullptr;
-    }
+    // The object's records in the queue are cleared by its destructor.
     if (node && mSceneMgr)
     {
         // The node's listener, the object, deletes itself with the node; an

@@ -4,6 +4,7 @@
 
 #include "Application.h"
 #include "Log.h"
+#include "ObjectRelease.h"
 #include "ScriptRegistry.h"
 #include "VirtualScript.h"
 
@@ -12,6 +13,7 @@
 #include <OgreStringConverter.h>
 
 #include <unordered_map>
+#include <unordered_set>
 
 namespace
 {
@@ -25,6 +27,71 @@ const char* nameOrNull(const char* text)
 {
     return text ? text : "(null)";
 }
+
+// The hold of ObjectRelease: its depth and the objects destroyed during it.
+int gHoldDepth = 0;
+std::unordered_set<const CObject*> gDestroyed;
+
+// Clears every queued record's and every object's pointer to the objects
+// for which dead says true: one pass over the queue, and one over the
+// objects when any object points at another.
+template <typename Dead> void clearReferencesTo(const Dead& dead)
+{
+    for (CMessage& msg : gApp.mMessages)
+    {
+        if (msg.target && dead(msg.target))
+            msg.target = nullptr;
+        if (msg.sender && dead(msg.sender))
+            msg.sender = nullptr;
+    }
+    if (gCrossLinks > 0)
+    {
+        for (int slot = 0; slot < gObjectCollector.count(); ++slot)
+        {
+            CObject* other = gObjectCollector.at(slot);
+            if (!other)
+                continue;
+            if (other->mNotified && dead(other->mNotified))
+                other->mNotified = nullptr;
+            for (CTimer& timer : other->mTimers.timers)
+                if (timer.target && dead(timer.target))
+                    timer.target = nullptr;
+        }
+    }
+}
+} // namespace
+
+namespace ObjectRelease
+{
+void hold()
+{
+    ++gHoldDepth;
+}
+
+void release()
+{
+    if (gHoldDepth > 0 && --gHoldDepth > 0)
+        return;
+    if (!gDestroyed.empty())
+        clearReferencesTo([](const CObject* object) { return gDestroyed.count(object) != 0; });
+    gDestroyed.clear();
+}
+
+bool isDestroyed(const CObject* object)
+{
+    return object && !gDestroyed.empty() && gDestroyed.count(object) != 0;
+}
+} // namespace ObjectRelease
+
+namespace
+{
+// A new object may take the address of one destroyed during the hold: the
+// records still queued for the old one must not reach it.
+void claimAddress(const CObject* object)
+{
+    if (gHoldDepth > 0 && gDestroyed.erase(object))
+        clearReferencesTo([object](const CObject* other) { return other == object; });
+}
 } // namespace
 
 // ---------------------------------------------------------------------------
@@ -32,16 +99,19 @@ const char* nameOrNull(const char* text)
 
 CObject::CObject()
 {
+    claimAddress(this);
     mHandle = gObjectCollector.push_back(this, OBJECT_KIND_PLAIN);
 }
 
 CObject::CObject(const String& scriptName)
 {
+    claimAddress(this);
     bindScript(scriptName, OBJECT_KIND_PLAIN);
 }
 
 CObject::CObject(const String& scriptName, int kind)
 {
+    claimAddress(this);
     if (scriptName.empty())
         mHandle = gObjectCollector.push_back(this, kind);
     else
@@ -78,27 +148,10 @@ CObject::~CObject()
         gApp.mCameraBoneSource = nullptr;
     if (gApp.mCameraHolder == this)
         gApp.mCameraHolder = nullptr;
-    for (CMessage& msg : gApp.mMessages)
-    {
-        if (msg.target == this)
-            msg.target = nullptr;
-        if (msg.sender == this)
-            msg.sender = nullptr;
-    }
-    if (gCrossLinks > 0)
-    {
-        for (int slot = 0; slot < gObjectCollector.count(); ++slot)
-        {
-            CObject* other = gObjectCollector.at(slot);
-            if (!other)
-                continue;
-            if (other->mNotified == this)
-                other->mNotified = nullptr;
-            for (CTimer& timer : other->mTimers.timers)
-                if (timer.target == this)
-                    timer.target = nullptr;
-        }
-    }
+    if (gHoldDepth > 0)
+        gDestroyed.insert(this);
+    else
+        clearReferencesTo([this](const CObject* object) { return object == this; });
     if (gObjectCollector.count() == 0)
         gCrossLinks = 0;
 

@@ -3,12 +3,29 @@
 #include "Log.h"
 #include "Object.h"
 
+#include <unordered_map>
+
 CObjectCollectorTempl gObjectCollector;
+
+namespace
+{
+// Per collector, the lowest slot that may be free: no slot below it is.
+// Kept here rather than in the collector, whose layout every script sees;
+// never destroyed, as objects still leave the collector at exit.
+int& firstFree(const CObjectCollectorTempl* collector)
+{
+    static auto* hints = new std::unordered_map<const CObjectCollectorTempl*, int>();
+    return (*hints)[collector];
+}
+} // namespace
 
 OBJECT_HANDLE CObjectCollectorTempl::push_back(CObject* object, int kind)
 {
-    // A slot freed earlier is reused before the table grows.
-    int slot = 0;
+    // A slot freed earlier is reused before the table grows.  No slot below
+    // the hint is free, so a room of thousands of objects is not searched
+    // from the start for each new one.
+    int& hint = firstFree(this);
+    int slot = hint;
     while (slot <= mCount && slot < kSlots && mSlots[slot])
         ++slot;
     if (slot >= kSlots)
@@ -17,6 +34,7 @@ OBJECT_HANDLE CObjectCollectorTempl::push_back(CObject* object, int kind)
         return 0;
     }
     mSlots[slot] = object;
+    hint = slot + 1;
     if (slot >= mCount)
         mCount = slot + 1;
     return (static_cast<OBJECT_HANDLE>(kind) << 16) | static_cast<OBJECT_HANDLE>(slot);
@@ -28,6 +46,9 @@ void CObjectCollectorTempl::remove(OBJECT_HANDLE handle)
     if (slot >= kSlots)
         return;
     mSlots[slot] = nullptr;
+    int& hint = firstFree(this);
+    if (slot < hint)
+        hint = slot;
     while (mCount > 0 && !mSlots[mCount - 1])
         --mCount;
 }

@@ -3,6 +3,7 @@
 #include "Application.h"
 
 #include "Log.h"
+#include "platform/FramePacer.h"
 #include "platform/Platform.h"
 
 #include <OgreConfigFile.h>
@@ -24,6 +25,31 @@
 
 namespace
 {
+// The game never draws faster than the display refreshes: with vertical
+// sync where the driver does not wait for the display (Xvfb, software
+// renderers), and without it, where nothing waits.  The rest of each frame
+// is slept out once it is shown.
+struct PacingListener : public Ogre::FrameListener
+{
+    bool frameEnded(const Ogre::FrameEvent&) override
+    {
+        pacer.frameDone();
+        return true;
+    }
+    Platform::CFramePacer pacer;
+};
+PacingListener gPacing;
+
+// The display's refresh rate as the render system states it ("60 Hz" or
+// "60"); 60 when it states none.
+double displayRate(Ogre::RenderSystem* rs)
+{
+    const Ogre::ConfigOptionMap& options = rs->getConfigOptions();
+    const auto it = options.find("Display Frequency");
+    const int hz = it != options.end() ? std::atoi(it->second.currentValue.c_str()) : 0;
+    return hz > 0 ? hz : 60.0;
+}
+
 const Ogre::ConfigOptionMap& optionsOf(Ogre::RenderSystem* rs)
 {
     return rs->getConfigOptions();
@@ -280,6 +306,8 @@ bool CApplication::runSettingsDialog()
     if (!state.hasOption("app_name"))
         state.mOptions["app_name"].value = kGameTitle;
     mWindow = mRoot->initialise(true, option(state, "app_name"));
+    gPacing.pacer.setRate(displayRate(rs));
+    mRoot->addFrameListener(&gPacing);
     unsigned long handle = 0;
     mWindow->getCustomAttribute("WINDOW", &handle);
     Platform::setFixedSizeWindow(handle, static_cast<int>(mWindow->getWidth()),

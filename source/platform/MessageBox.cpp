@@ -3,6 +3,7 @@
 // without a display (or a log read later) still shows what was asked.  Tests
 // and CI answer without a window through TQ_MESSAGEBOX_ANSWER ("ok" or
 // "cancel"), so that nothing ever waits for a person there.
+#include "platform/Output.h"
 #include "platform/Platform.h"
 #include "platform/X11Dialog.h"
 #include "platform/X11Layout.h"
@@ -193,6 +194,8 @@ private:
 
 int messageBox(const std::string& text, const std::string& caption, unsigned flags)
 {
+    // The log's held lines come first: they tell what led to the box.
+    flushOutput();
     std::fprintf(stderr, "[%s] %s\n", caption.c_str(), text.c_str());
     std::fflush(stderr);
     if (const char* answer = std::getenv("TQ_MESSAGEBOX_ANSWER"))

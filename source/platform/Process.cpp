@@ -1,4 +1,4 @@
-// Process services on POSIX: instance lock, console, clock, files, opener.
+// Process services on POSIX: instance lock, clock, files, opener.
 #include "platform/Platform.h"
 
 #include <cerrno>
@@ -19,8 +19,6 @@ namespace Platform
 {
 namespace
 {
-bool gConsoleOpen = false;
-
 std::string runtimeFolder()
 {
     const char* dir = std::getenv("XDG_RUNTIME_DIR");
@@ -43,31 +41,6 @@ bool acquireInstanceLock(const std::string& name)
         return false;
     }
     return true;
-}
-
-void openConsole()
-{
-    gConsoleOpen = true;
-}
-
-void closeConsole()
-{
-    if (gConsoleOpen)
-        std::fflush(stdout);
-    gConsoleOpen = false;
-}
-
-void consoleWrite(const char* text)
-{
-    if (!gConsoleOpen)
-        return;
-    std::fputs(text, stdout);
-    std::fflush(stdout);
-}
-
-void debugOutput(const char* text)
-{
-    std::fputs(text, stderr);
 }
 
 uint32_t milliseconds()

@@ -338,4 +338,35 @@ TEST(DecompressBufferPool, KeepsBuffersUpToItsCapAndReusesThem)
     pool.release(b);
     EXPECT_EQ(pool.freeBufferCount(), 1u);
 }
+
+TEST(DecompressBufferPool, KeepsOneSpareLargerThanItsCapForTheNextLargeEntry)
+{
+    CDecompressBufferPool pool(1000);
+    unsigned char* big = pool.acquire(3000);
+    pool.release(big);
+    EXPECT_EQ(pool.spareSize(), 3000u) << "kept beyond the cap";
+    EXPECT_EQ(pool.acquire(2000), big) << "the next large entry takes the spare";
+    pool.release(big);
+
+    // Two large buffers at once: only the larger stays once both are back.
+    unsigned char* first = pool.acquire(2500);
+    unsigned char* second = pool.acquire(5000);
+    EXPECT_EQ(first, big);
+    pool.release(second);
+    pool.release(first);
+    EXPECT_EQ(pool.spareSize(), 5000u);
+    EXPECT_EQ(pool.freeBufferCount(), 1u);
+    EXPECT_EQ(pool.totalSize(), 5000u);
+
+    // Small buffers still keep to the cap beside the spare.
+    unsigned char* a = pool.acquire(600);
+    EXPECT_EQ(a, second) << "the smallest free buffer that fits";
+    unsigned char* b = pool.acquire(700);
+    unsigned char* c = pool.acquire(400);
+    pool.release(a);
+    pool.release(c); // 1100 bytes besides the spare: past the cap, freed
+    pool.release(b);
+    EXPECT_EQ(pool.spareSize(), 5000u);
+    EXPECT_EQ(pool.totalSize(), 5700u);
+}
 } // namespace

@@ -190,18 +190,19 @@ TEST_F(SceneLoading, StartSceneLoadsWithoutTheLoadingScreen)
     EXPECT_EQ(gApp.mCamera, gApp.mSceneMgr->getCamera("a_view"));
 }
 
-TEST_F(SceneLoading, OtherScenesCountTheirStepsAgainstTheLocation)
+TEST_F(SceneLoading, OtherScenesCountTheirStepsAndTheBarReachesItsEnd)
 {
     gApp.mAppState.mVars["cur_loc"] = "3";
     Scene::loadScene("room.scene", false);
     ASSERT_NE(gApp.mLoadProgress, nullptr);
-    EXPECT_EQ(gApp.mLoadProgress->mExpected, 5193);
     // Six section texts, "done loading", three nodes, one entity, one light,
-    // one billboard set with its billboard, one rectangle, one camera.
+    // one billboard set with its billboard, one rectangle, one camera; and
+    // two create records to come.  The location's estimate is replaced.
     EXPECT_EQ(gApp.mLoadProgress->mSteps, 7 + 3 + 1 + 1 + 2 + 1 + 1);
+    EXPECT_EQ(gApp.mLoadProgress->mExpected, 18);
 
     // The queue steps once per create record (two nodes have scripts), then
-    // ends the loading.
+    // ends the loading at the first other record: the bar was full.
     gApp.frameStep(0.01f);
     CMessage notify;
     notify.type = MSG_NOTIFY;
@@ -209,16 +210,59 @@ TEST_F(SceneLoading, OtherScenesCountTheirStepsAgainstTheLocation)
     gApp.postMessage(notify);
     gApp.frameStep(0.01f);
     EXPECT_EQ(gApp.mLoadProgress, nullptr);
-    EXPECT_NE(Log::captured().find("\nPROGRESS 18/5193\n"), std::string::npos);
+    EXPECT_NE(Log::captured().find("\nPROGRESS 18/18\n"), std::string::npos);
 }
 
-TEST_F(SceneLoading, LastLocationExpectsNothing)
+// Whatever a room holds, the count the loader announces is the number of
+// steps the bar makes: the bar ends full, never early and never short.
+TEST_F(SceneLoading, AnnouncedStepsMatchTheStepsMade)
+{
+    ASSERT_TRUE(tq::writeFile("shared.scene", R"(<scene><nodes>
+        <node name="hud" script="00_msg.sc"><overlay name="nothing"/></node></nodes></scene>)"));
+    ASSERT_TRUE(tq::writeFile("inner.scene", R"(<scene><includes><include name="shared.scene"/></includes>
+        <nodes><node name="deep"/></nodes></scene>)"));
+    const struct
+    {
+        const char* label;
+        const char* text;
+    } rooms[] = {
+        {"empty", "<scene/>"},
+        {"the crate room", kRoom},
+        {"nested nodes, targets, clipping, billboards",
+         R"(<scene><nodes><node name="a" script="00_msg.sc"><lookTarget nodeName="b"/>
+              <node name="b"><trackTarget nodeName="a"/><camera name="c"><clipping near="1" far="9"/></camera>
+                <node name="d" script=""><billboardSet name="bs"><billboard/><billboard/><billboard/></billboardSet>
+                </node></node></node></nodes></scene>)"},
+        {"environment and includes two deep",
+         R"(<scene><environment><fog mode="linear"/><skyDome material="none"/></environment>
+              <includes><include name="inner.scene"/><include/></includes>
+              <nodes><node name="own" script="00_msg.sc"/></nodes></scene>)"},
+    };
+    for (const auto& room : rooms)
+    {
+        ASSERT_TRUE(tq::writeFile("counted.scene", room.text)) << room.label;
+        gApp.mAppState.mVars["cur_loc"] = "2";
+        gApp.postLoadScene("counted.scene");
+        gApp.frameStep(0.01f); // the load
+        ASSERT_NE(gApp.mLoadProgress, nullptr) << room.label;
+        const int32_t expected = gApp.mLoadProgress->mExpected;
+        gApp.frameStep(0.01f); // the create records
+        EXPECT_EQ(gApp.mLoadProgress->mSteps, expected) << room.label;
+        EXPECT_EQ(gApp.mLoadProgress->barValue(), 1.0f) << room.label;
+        delete gApp.mLoadProgress;
+        gApp.mLoadProgress = nullptr;
+        gApp.postUnloadScene();
+        gApp.frameStep(0.01f);
+    }
+}
+
+TEST_F(SceneLoading, LocationOutsideTheTableCountsItsStepsToo)
 {
     gApp.mAppState.mVars["cur_loc"] = "7";
     Scene::loadScene("room.scene", false);
     ASSERT_NE(gApp.mLoadProgress, nullptr);
-    EXPECT_EQ(gApp.mLoadProgress->mExpected, 0);
-    EXPECT_EQ(gApp.mLoadProgress->barValue(), 1.0f);
+    EXPECT_EQ(gApp.mLoadProgress->mExpected, 18);
+    EXPECT_LT(gApp.mLoadProgress->barValue(), 1.0f);
 }
 
 TEST_F(SceneLoading, LoadWithoutUnloadReplacesTheWorldGeometry)

@@ -28,6 +28,10 @@ public:
     virtual ~loadListener() = default;
     /// One progress step with its text.
     virtual void step(const String& text) = 0;
+    /// Steps that a document about to be parsed will make, its create
+    /// records included (not the steps of the documents it includes, which
+    /// announce their own when they are opened).
+    virtual void expectSteps(int steps) { (void)steps; }
 };
 
 /// Base of everything that carries progress listeners.
@@ -40,6 +44,8 @@ public:
     virtual void addProgressListener(loadListener* listener);
     /// Sends the text to every listener, in set order.
     void notifyProgress(const String& text);
+    /// Tells every listener how many steps a document will make.
+    void notifyExpectedSteps(int steps);
 
 protected:
     std::set<loadListener*> mListeners;

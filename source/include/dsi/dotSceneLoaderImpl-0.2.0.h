@@ -93,6 +93,10 @@ protected:
     void parseStringsTable(const TiXmlElement* element);
     void parseScriptAliases(const TiXmlElement* element);
     void parseIncludes(const TiXmlElement* element);
+    /// The progress steps that parsing the document makes, and the create
+    /// records of its scripted nodes (each a step of the loading screen);
+    /// included documents count their own.
+    static int countSteps(const TiXmlElement* root);
     void parseEnvironment(const TiXmlElement* element);
     void parseNodes(const TiXmlElement* element);
     void parseExternals(const TiXmlElement* element);

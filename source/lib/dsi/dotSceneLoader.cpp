@@ -43,6 +43,12 @@ void progressListener::notifyProgress(const String& text)
         listener->step(text);
 }
 
+void progressListener::notifyExpectedSteps(int steps)
+{
+    for (loadListener* listener : mListeners)
+        listener->expectSteps(steps);
+}
+
 dotSceneLoader::dotSceneLoader()
 {
     gCurrentLoader = this;

@@ -17,6 +17,9 @@
 
 #include <tinyxml.h>
 
+#include <charconv>
+#include <cstring>
+
 namespace dsi
 {
 namespace
@@ -24,7 +27,16 @@ namespace
 float realAttribute(const TiXmlElement* element, const char* name, float fallback)
 {
     const char* text = element ? element->Attribute(name) : nullptr;
-    return text ? Ogre::StringConverter::parseReal(text) : fallback;
+    if (!text)
+        return fallback;
+    // A plain number, the usual case, is read directly (and the same way in
+    // any locale); anything else goes the way OGRE reads numbers.
+    float value = 0.0f;
+    const char* end = text + std::strlen(text);
+    const std::from_chars_result result = std::from_chars(text, end, value);
+    if (result.ec == std::errc() && result.ptr == end)
+        return value;
+    return Ogre::StringConverter::parseReal(text);
 }
 
 // The first child element of that name, or null (also for a null parent).
@@ -117,6 +129,62 @@ String dotSceneLoaderImpl020::getNameAttribute(const TiXmlElement* element)
 }
 
 // ---------------------------------------------------------------------------
+// Steps of a document
+
+namespace
+{
+// The steps of one node element and the nodes below it: one for the node,
+// one for its create record when it has a script, and one for each thing
+// on it that the parser announces.
+int countNodeSteps(const TiXmlElement* node)
+{
+    int steps = 1;
+    const char* script = node->Attribute("script");
+    if (script && *script)
+        ++steps;
+    for (const TiXmlElement* item = node->FirstChildElement(); item; item = item->NextSiblingElement())
+    {
+        const char* name = item->Value();
+        if (std::strcmp(name, "node") == 0)
+            steps += countNodeSteps(item);
+        else if (std::strcmp(name, "entity") == 0 || std::strcmp(name, "rect2d") == 0 ||
+                 std::strcmp(name, "overlay") == 0 || std::strcmp(name, "light") == 0 ||
+                 std::strcmp(name, "particleSystem") == 0 || std::strcmp(name, "ribbonTrail") == 0 ||
+                 std::strcmp(name, "lookTarget") == 0 || std::strcmp(name, "trackTarget") == 0)
+            ++steps;
+        else if (std::strcmp(name, "camera") == 0)
+            steps += item->FirstChildElement("clipping") ? 2 : 1;
+        else if (std::strcmp(name, "billboardSet") == 0)
+        {
+            ++steps;
+            for (const TiXmlElement* b = item->FirstChildElement("billboard"); b; b = b->NextSiblingElement("billboard"))
+                ++steps;
+        }
+    }
+    return steps;
+}
+} // namespace
+
+int dotSceneLoaderImpl020::countSteps(const TiXmlElement* root)
+{
+    // The seven section texts, from "parsing string" to "done loading".
+    int steps = 7;
+    if (const TiXmlElement* includes = root->FirstChildElement("includes"))
+        for (const TiXmlElement* item = includes->FirstChildElement("include"); item;
+             item = item->NextSiblingElement("include"))
+            if (item->Attribute("name"))
+                ++steps;
+    if (const TiXmlElement* environment = root->FirstChildElement("environment"))
+        for (const char* sky : {"skyBox", "skyDome", "skyPlane", "fog"})
+            if (environment->FirstChildElement(sky))
+                ++steps;
+    if (const TiXmlElement* nodes = root->FirstChildElement("nodes"))
+        for (const TiXmlElement* node = nodes->FirstChildElement("node"); node; node = node->NextSiblingElement("node"))
+            steps += countNodeSteps(node);
+    return steps;
+}
+
+// ---------------------------------------------------------------------------
 // The document
 
 void dotSceneLoaderImpl020::load(TiXmlDocument* document, Ogre::SceneManager* sceneManager,
@@ -149,6 +217,8 @@ void dotSceneLoaderImpl020::load(TiXmlDocument* document, Ogre::SceneManager* sc
     else if (String(version) != "0.2.0")
         logWarning(".scene file versionFormat attribute is not 0.2.0, will try to parse anyway...");
 
+    if (!mListeners.empty())
+        notifyExpectedSteps(countSteps(root));
     mOpenDocuments.push_back(mFileName);
     try
     {
