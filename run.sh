@@ -58,6 +58,9 @@ case "$mode" in
     # Xvfb now and then loses a focus or an event.
     with_display ctest --test-dir build --output-on-failure --repeat until-pass:3 -j"$(nproc)"
     tests/fuzz/run.sh
+    # The game's start-up and a change of scene under the sanitizers, linked
+    # from the fuzz build's sanitized engine.
+    tests/sanitize/run.sh
     ;;
   *)
     echo "usage: $0 game|test" >&2

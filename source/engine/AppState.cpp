@@ -4,6 +4,8 @@
 #include "Utils.h"
 #include "platform/Platform.h"
 
+#include <utility>
+
 #include <OgreConfigFile.h>
 #include <OgreException.h>
 
@@ -100,6 +102,7 @@ bool CAppState::loadOption(const String& key)
     OptionValue& v = mOptions[key];
     v.value = value;
     v.persistent = 1;
+    mOptionsOnDisk[key] = value;
     return true;
 }
 
@@ -110,19 +113,47 @@ void CAppState::loadOptions()
             loadOption(entry.first);
 }
 
+bool CAppState::writeOptions(const std::vector<String>& keys)
+{
+    std::vector<std::pair<std::string, std::string>> changed;
+    for (const String& key : keys)
+    {
+        auto it = mOptions.find(key);
+        const String value = it != mOptions.end() ? it->second.value : String();
+        auto disk = mOptionsOnDisk.find(key);
+        if (disk == mOptionsOnDisk.end() || disk->second != value)
+            changed.emplace_back(key, value);
+    }
+    if (changed.empty())
+        return true;
+    const String path = getSaveFolderA(kOptionsFile, true);
+    std::string error;
+    if (!Platform::writePrivateProfileStrings(kOptionsSection, changed, path, &error))
+    {
+        if (!mOptionsWriteFailed)
+            Log::print("\n!!! ERROR: Can't write the options to %s (%s); they hold for this run only\n",
+                       path.c_str(), error.c_str());
+        mOptionsWriteFailed = true;
+        return false;
+    }
+    mOptionsWriteFailed = false;
+    for (const auto& entry : changed)
+        mOptionsOnDisk[entry.first] = entry.second;
+    return true;
+}
+
 void CAppState::saveOption(const String& key)
 {
-    auto it = mOptions.find(key);
-    const String value = it != mOptions.end() ? it->second.value : String();
-    const String path = getSaveFolderA(kOptionsFile, true);
-    Platform::writePrivateProfileString(kOptionsSection, key, value, path);
+    writeOptions({key});
 }
 
 void CAppState::saveOptions()
 {
-    for (auto& entry : mOptions)
+    std::vector<String> keys;
+    for (const auto& entry : mOptions)
         if (entry.second.persistent)
-            saveOption(entry.first);
+            keys.push_back(entry.first);
+    writeOptions(keys);
 }
 
 void CAppState::loadLocConfig(const String& fileName)

@@ -7,6 +7,7 @@
 
 #include <map>
 #include <string>
+#include <vector>
 
 typedef std::string String;
 
@@ -42,7 +43,12 @@ public:
     void setDefaultOptions();
     bool loadOption(const String& key);
     void loadOptions();
+    /// Writes the key when its value differs from what "options.ini" holds.
     void saveOption(const String& key);
+    /// Writes every persistent entry whose value changed, in one replacement
+    /// of "options.ini"; a value only read from the file is never written
+    /// back (it may have been read cut).  Nothing is written when nothing
+    /// changed; a failure is logged once until a write succeeds again.
     void saveOptions();
     /// Replaces the whole options map by the settings of a configuration file.
     void loadLocConfig(const String& fileName);
@@ -74,8 +80,20 @@ public:
     /// are refused (the map is then left as it was).
     static int decodeSaveFile(const void* data, size_t size, VarMap& map);
 
+    /// Moves a damaged save file out of the way under the name
+    /// "<file>.damaged" (with a number added when that name is taken), so
+    /// that its slot is free and nothing of it is lost.  True when moved.
+    bool setSaveAside(const String& fileName);
+
     OptionsMap mOptions;
     VarMap mVars;
+
+private:
+    bool writeOptions(const std::vector<String>& keys);
+
+    /// The values as "options.ini" holds them (cut as they were read).
+    std::map<String, String> mOptionsOnDisk;
+    bool mOptionsWriteFailed = false;
 };
 
 /// The product title used when "opt_name" is missing or unusable.

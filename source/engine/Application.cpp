@@ -112,6 +112,7 @@ bool CApplication::setup()
     if (!runSettingsDialog())
         return false;
     addResourceLocations();
+    prepareFontDef();
     createSceneManager();
     mSceneMgr->addRenderQueueListener(mOverlaySystem);
     CSfxCore::init();
@@ -224,8 +225,8 @@ void CApplication::reattachObjectNodes()
 void Scene::initGame()
 {
     CApplication& app = gApp;
-    if (!Ogre::ResourceGroupManager::getSingleton().resourceExists("General", "font.fontdef"))
-        app.mStrings.mCollectCodePoints = true;
+    // Whether the font definition is written again after the first scene
+    // (with the code points of its texts) was settled by prepareFontDef().
 
     app.mInput = new CInput(app.mRoot, app.mEventMode, "game.env");
     app.mInput->setCursor(false);

@@ -77,6 +77,10 @@ public:
     // -- render set-up (RenderSetup.cpp) ----------------------------------
     bool runSettingsDialog();
     void addResourceLocations();
+    /// Before the resource groups are read: a missing or cut "font.fontdef"
+    /// is written anew where OGRE finds it, so that the overlays have their
+    /// font; the code points of the texts loaded later are collected for it.
+    void prepareFontDef();
     void createSceneManager();
     void initResources();
     void setupFonts();

@@ -6,7 +6,9 @@
 #include "platform/FramePacer.h"
 #include "platform/Platform.h"
 
+#include <OgreArchive.h>
 #include <OgreConfigFile.h>
+#include <OgreDataStream.h>
 #include <OgreMaterialManager.h>
 #include <OgrePass.h>
 #include <OgreRenderSystem.h>
@@ -386,13 +388,98 @@ void CApplication::addResourceLocations()
     for (const auto& section : cfg.getSettingsBySection())
         for (const auto& entry : section.second)
         {
-            if (entry.first == "Data")
-                mDataArchive = true;
-            groups.addResourceLocation(Platform::normalisePath(entry.second), entry.first, section.first);
+            // One bad line (an unknown type, a pack that is not there) costs
+            // its own resources, not the start of the game.
+            try
+            {
+                groups.addResourceLocation(Platform::normalisePath(entry.second), entry.first, section.first);
+                if (entry.first == "Data")
+                    mDataArchive = true;
+            }
+            catch (const Ogre::Exception& e)
+            {
+                Log::print("\nERROR: resources.cfg: can't add [%s] of type [%s] to group [%s]: %s",
+                           entry.second.c_str(), entry.first.c_str(), section.first.c_str(),
+                           e.getDescription().c_str());
+            }
         }
     const std::string folder = mAppState.getUserFolderA();
     Platform::createFolders(folder);
     groups.addResourceLocation(folder, "FileSystem", Ogre::RGN_DEFAULT, false);
+}
+
+namespace
+{
+// The code points of the font definition that the game writes when it has
+// none: the texts of the menus and the first scene are not read yet.
+const Ogre::UTFString::code_point kBaseCodePoints[][2] = {
+    {32, 126}, {160, 383}, {8211, 8222}, {8226, 8230}, {8364, 8364}};
+
+std::string fontDefText(Ogre::ResourceGroupManager& groups)
+{
+    try
+    {
+        Ogre::DataStreamPtr stream = groups.openResource("font.fontdef", "General");
+        return stream ? stream->getAsString() : std::string();
+    }
+    catch (const Ogre::Exception&)
+    {
+        return std::string();
+    }
+}
+
+// The file behind a resource of a "FileSystem" location; empty for a
+// resource inside a pack.
+std::string fileSystemPath(Ogre::ResourceGroupManager& groups, const std::string& name)
+{
+    Ogre::FileInfoListPtr found = groups.findResourceFileInfo("General", name);
+    for (const Ogre::FileInfo& info : *found)
+        if (info.archive && info.archive->getType() == "FileSystem" && info.filename == name)
+            return info.archive->getName() + "/" + info.filename;
+    return std::string();
+}
+} // namespace
+
+void CApplication::prepareFontDef()
+{
+    Ogre::ResourceGroupManager& groups = Ogre::ResourceGroupManager::getSingleton();
+    std::string cause = "missing";
+    if (groups.resourceExists("General", "font.fontdef"))
+    {
+        if (StringTable::isCompleteFontDef(fontDefText(groups)))
+            return;
+        cause = "damaged";
+        const std::string path = fileSystemPath(groups, "font.fontdef");
+        if (path.empty())
+        {
+            Log::print("\nERROR: The font definition font.fontdef is damaged inside a pack; "
+                       "texts may not show");
+            return;
+        }
+        mStrings.mFontDefPath = path; // replaced where it lies, so there is only one
+    }
+    // The definition names a TrueType file that the game has.
+    if (!groups.resourceExists("General", mStrings.mFontSource))
+    {
+        Ogre::StringVectorPtr fonts = groups.findResourceNames("General", "*.ttf");
+        if (!fonts->empty())
+            mStrings.mFontSource = fonts->front();
+    }
+    Log::print("\nWARNING: The font definition font.fontdef is %s; writing %s", cause.c_str(),
+               Platform::normalisePath(mStrings.mFontDefPath).c_str());
+    mStrings.mCollectCodePoints = true;
+    for (const auto& range : kBaseCodePoints)
+        mStrings.addCodePoints(range[0], range[1]);
+    if (!mStrings.writeFontDef() || cause != "missing")
+        return;
+    // A location lists its files when it is added: the new file's folder is
+    // added (again) so that the resource groups find it.
+    const std::string path = Platform::normalisePath(mStrings.mFontDefPath);
+    const size_t slash = path.rfind('/');
+    const std::string folder = slash == std::string::npos ? "." : path.substr(0, slash);
+    if (groups.resourceLocationExists(folder, "General"))
+        groups.removeResourceLocation(folder, "General");
+    groups.addResourceLocation(folder, "FileSystem", "General");
 }
 
 void CApplication::createSceneManager()

@@ -177,12 +177,19 @@ int CAppState::_mapLoad(const String& fileName, VarMap& map)
         Log::print("!!! ERROR: CAppState::_mapLoad(): can't open file: %s\n", path.c_str());
         return 0;
     }
-    const uint64_t size = file.size();
-    if (size < kFrameSize || size > kMaxFileSize)
+    const bool tooLarge = file.size() > kMaxFileSize;
+    file.close();
+    if (tooLarge)
         return -1;
-    std::vector<unsigned char> bytes(static_cast<size_t>(size));
-    if (file.readAt(0, bytes.data(), bytes.size()) != bytes.size())
-        return -1;
+    // A read that fails even when tried again is the disk's trouble and says
+    // nothing about the file: it is not refused as damaged.
+    std::string bytes;
+    std::string error;
+    if (!Platform::readWholeFile(path, bytes, kMaxFileSize, &error))
+    {
+        Log::print("!!! ERROR: CAppState::_mapLoad(): can't read file: %s (%s)\n", path.c_str(), error.c_str());
+        return 0;
+    }
     return decodeSaveFile(bytes.data(), bytes.size(), map);
 }
 
@@ -221,4 +228,24 @@ void CAppState::deleteSlot(const String& fileName)
     // Removing a name needs write access to the folder only, so a read-only
     // save goes as well.
     Platform::deleteFile(getSaveFolderA(fileName, false));
+}
+
+bool CAppState::setSaveAside(const String& fileName)
+{
+    const String path = getSaveFolderA(fileName, false);
+    if (!Platform::fileExists(path))
+        return false;
+    // An older damaged copy keeps its name: the new one takes the next number.
+    for (int number = 1; number < 100; ++number)
+    {
+        const String aside = path + ".damaged" + (number > 1 ? std::to_string(number) : String());
+        if (Platform::fileExists(aside))
+            continue;
+        if (!Platform::renameFile(path, aside))
+            break;
+        Log::print("\nWARNING: The damaged file %s was moved aside as %s\n", path.c_str(), aside.c_str());
+        return true;
+    }
+    Log::print("\n!!! ERROR: Can't move the damaged file %s aside; it stays where it is\n", path.c_str());
+    return false;
 }

@@ -3,6 +3,7 @@
 
 #include "Application.h"
 #include "Log.h"
+#include "platform/FileIO.h"
 #include "platform/Platform.h"
 #include "platform/SoundDevice.h"
 
@@ -125,18 +126,17 @@ float readFloat(const uint8_t* p)
     return value;
 }
 
-void writeU32(FILE* file, uint32_t value)
+void appendU32(std::string& out, uint32_t value)
 {
-    const uint8_t bytes[4] = {static_cast<uint8_t>(value), static_cast<uint8_t>(value >> 8),
-                              static_cast<uint8_t>(value >> 16), static_cast<uint8_t>(value >> 24)};
-    std::fwrite(bytes, 1, sizeof(bytes), file);
+    for (int i = 0; i < 4; ++i)
+        out.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
 }
 
-void writeFloat(FILE* file, float value)
+void appendFloat(std::string& out, float value)
 {
     uint32_t bits;
     std::memcpy(&bits, &value, sizeof(bits));
-    writeU32(file, bits);
+    appendU32(out, bits);
 }
 
 // A stream from the first "FileSystem" location of "resources.cfg" that
@@ -576,6 +576,41 @@ float CSfxCore::getLevel(int id, float time)
     return 0.0f;
 }
 
+std::string CSfxCore::encodeLevels(const std::vector<CSfxLevel>& levels)
+{
+    std::string out;
+    out.reserve(4 + levels.size() * 8);
+    appendU32(out, static_cast<uint32_t>(levels.size()));
+    for (const CSfxLevel& pair : levels)
+    {
+        appendFloat(out, pair.level);
+        appendFloat(out, pair.time);
+    }
+    return out;
+}
+
+bool CSfxCore::decodeLevels(const uint8_t* data, size_t size, std::vector<CSfxLevel>& levels)
+{
+    // The count must fit the file: a damaged count would read far past it.
+    if (size < 4 || (size - 4) / 8 < readU32(data))
+        return false;
+    const uint32_t count = readU32(data);
+    std::vector<CSfxLevel> read;
+    read.reserve(count);
+    for (uint32_t i = 0; i < count; ++i)
+    {
+        const uint8_t* pair = data + 4 + static_cast<size_t>(i) * 8;
+        const CSfxLevel level{readFloat(pair + 4), readFloat(pair)};
+        // Levels move a character's lips: a value that is no number would
+        // reach the animation.
+        if (!std::isfinite(level.time) || !std::isfinite(level.level))
+            return false;
+        read.push_back(level);
+    }
+    levels.insert(levels.end(), read.begin(), read.end());
+    return true;
+}
+
 bool CSfxCore::loadLevels(int id)
 {
     if (id < 1 || id >= kSlotCount)
@@ -585,18 +620,10 @@ bool CSfxCore::loadLevels(int id)
     if (!resourceExists(fileName))
         return false;
     std::vector<uint8_t> bytes;
-    const bool read = readResource(fileName, bytes);
-    // The count must fit the file: a damaged count would read far past it.
-    const uint64_t count = read && bytes.size() >= 4 ? readU32(bytes.data()) : 0;
-    if (!read || bytes.size() < 4 || (bytes.size() - 4) / 8 < count)
+    if (!readResource(fileName, bytes) || !decodeLevels(bytes.data(), bytes.size(), s.mLevels))
     {
         Log::print("\nERROR: Levels file %s is damaged!", fileName.c_str());
         return false;
-    }
-    for (uint64_t i = 0; i < count; ++i)
-    {
-        const uint8_t* pair = bytes.data() + 4 + i * 8;
-        s.mLevels.push_back(CSfxLevel{readFloat(pair + 4), readFloat(pair)});
     }
     Log::print("\nLoaded levels for %s from file", s.mName);
     s.mLevelsLoaded = 1;
@@ -609,19 +636,15 @@ void CSfxCore::saveLevels(int id)
         return;
     const CSfxSlot& s = slot(id);
     const std::string fileName = Platform::normalisePath(std::string(s.mName) + ".lvl");
-    FILE* file = std::fopen(fileName.c_str(), "wb+");
-    if (!file)
+    // Replaced as a whole: a run cut short never leaves a half table that
+    // the next run would read.
+    const std::string bytes = encodeLevels(s.mLevels);
+    std::string error;
+    if (Platform::replaceFile(fileName, bytes.data(), bytes.size(), &error) != Platform::REPLACE_OK)
     {
-        Log::print("\nWARNING: Can't write levels file %s", fileName.c_str());
+        Log::print("\nWARNING: Can't write levels file %s (%s)", fileName.c_str(), error.c_str());
         return;
     }
-    writeU32(file, static_cast<uint32_t>(s.mLevels.size()));
-    for (const CSfxLevel& pair : s.mLevels)
-    {
-        writeFloat(file, pair.level);
-        writeFloat(file, pair.time);
-    }
-    std::fclose(file);
     Log::print("\nSave levels for %s from file", s.mName);
 }
 

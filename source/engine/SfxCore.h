@@ -59,6 +59,11 @@ public:
     static bool loadLevels(int id);
     /// Writes the table to "<file name>.lvl" in the working folder.
     static void saveLevels(int id);
+    /// The bytes of a ".lvl" file: a count, then (level, time) float pairs,
+    /// little-endian.  decodeLevels appends the pairs and is false, leaving
+    /// the table alone, for bytes that are not such a file.
+    static std::string encodeLevels(const std::vector<CSfxLevel>& levels);
+    static bool decodeLevels(const uint8_t* data, size_t size, std::vector<CSfxLevel>& levels);
     /// Fills the table from the file or from the decoded sample.
     static void scanLevels(int id);
     /// A voice's length in milliseconds: from its table, else from the OGG

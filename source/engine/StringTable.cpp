@@ -1,14 +1,13 @@
 #include "StringTable.h"
 
 #include "Log.h"
+#include "platform/FileIO.h"
 #include "platform/Platform.h"
 
 #include <cstdio>
 
 namespace
 {
-const char* const kFontDefFile = "texts\\font.fontdef";
-
 StringTable::Text notFound()
 {
     return StringTable::Text(std::string("string not found!"));
@@ -51,7 +50,7 @@ std::string StringTable::fontDefText() const
     out += line;
     out += "00_font_01\n{\n";
     out += "type\ttruetype\n";
-    out += "source\tgeorgia.ttf\n";
+    out += "source\t" + mFontSource + "\n";
     out += "size\t16\n";
     out += "resolution\t96\n";
     out += "code_points\t";
@@ -64,21 +63,45 @@ std::string StringTable::fontDefText() const
     return out;
 }
 
-void StringTable::writeFontDef() const
+void StringTable::addCodePoints(Text::code_point first, Text::code_point last)
+{
+    for (uint32_t cp = first; cp <= last; ++cp)
+        mCodePoints.insert(static_cast<Text::code_point>(cp));
+}
+
+bool StringTable::isCompleteFontDef(const std::string& text)
+{
+    if (text.find("00_font_01") == std::string::npos)
+        return false;
+    int depth = 0;
+    bool opened = false;
+    for (char c : text)
+    {
+        if (c == '{')
+        {
+            ++depth;
+            opened = true;
+        }
+        else if (c == '}' && --depth < 0)
+            return false;
+    }
+    return opened && depth == 0;
+}
+
+bool StringTable::writeFontDef() const
 {
     if (!mCollectCodePoints)
-        return;
-    const std::string path = Platform::normalisePath(kFontDefFile);
+        return true;
+    const std::string path = Platform::normalisePath(mFontDefPath);
     const size_t slash = path.rfind('/');
     if (slash != std::string::npos)
         Platform::createFolders(path.substr(0, slash));
-    FILE* file = std::fopen(path.c_str(), "wb");
-    if (!file)
-    {
-        Log::print("\nWARNING: Can't write the font definition %s", kFontDefFile);
-        return;
-    }
     const std::string text = fontDefText();
-    std::fwrite(text.data(), 1, text.size(), file);
-    std::fclose(file);
+    std::string error;
+    if (Platform::replaceFile(path, text.data(), text.size(), &error) != Platform::REPLACE_OK)
+    {
+        Log::print("\nWARNING: Can't write the font definition %s (%s)", path.c_str(), error.c_str());
+        return false;
+    }
+    return true;
 }

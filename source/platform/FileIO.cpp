@@ -104,6 +104,28 @@ size_t CReadOnlyFile::readAt(uint64_t offset, void* buffer, size_t count) const
     return done;
 }
 
+bool readWholeFile(const std::string& path, std::string& bytes, uint64_t maxSize, std::string* error)
+{
+    bytes.clear();
+    CReadOnlyFile file;
+    if (!file.open(path, error))
+        return false;
+    if (file.size() > maxSize)
+    {
+        if (error)
+            *error = "file too large";
+        return false;
+    }
+    bytes.resize(static_cast<size_t>(file.size()));
+    for (int attempt = 0; attempt < 2; ++attempt)
+        if (file.readAt(0, &bytes[0], bytes.size()) == bytes.size())
+            return true;
+    if (error)
+        *error = "short read";
+    bytes.clear();
+    return false;
+}
+
 ReplaceResult replaceFile(const std::string& path, const void* data, size_t size, std::string* error)
 {
     // One fixed temporary name: only one instance of the game runs, and a

@@ -50,4 +50,11 @@ enum ReplaceResult
 /// error holds the reason.
 ReplaceResult replaceFile(const std::string& path, const void* data, size_t size,
                           std::string* error = nullptr);
+
+/// Reads a whole regular file into bytes.  A read that comes up short of the
+/// file's size is tried once more before it counts as a failure: a passing
+/// I/O error must not make a sound file look damaged.  False with the reason
+/// in error when the file cannot be opened or read, or is over maxSize.
+bool readWholeFile(const std::string& path, std::string& bytes, uint64_t maxSize,
+                   std::string* error = nullptr);
 } // namespace Platform

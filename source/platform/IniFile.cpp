@@ -2,6 +2,8 @@
 // "[section]" headers, "key=value" lines, keys compared without case.
 #include "platform/Platform.h"
 
+#include "platform/FileIO.h"
+
 #include <cctype>
 #include <cstdio>
 #include <fstream>
@@ -70,6 +72,49 @@ bool isKey(const std::string& line, const std::string& key, std::string* value)
         *value = trim(line.substr(eq + 1));
     return true;
 }
+// Sets key = value in section: the key's line is replaced where it stands, a
+// new key goes after the section's last line, a new section at the end.
+void setKey(std::vector<std::string>& lines, const std::string& section, const std::string& key,
+            const std::string& value)
+{
+    // A line break in a value would start a line of its own.
+    std::string oneLine = value;
+    for (char& c : oneLine)
+        if (c == '\r' || c == '\n')
+            c = ' ';
+    const std::string entry = key + "=" + oneLine;
+    bool inSection = false;
+    size_t sectionEnd = std::string::npos;
+    for (size_t i = 0; i < lines.size(); ++i)
+    {
+        std::string name;
+        if (isSection(lines[i], name))
+        {
+            if (inSection)
+                break;
+            inSection = sameName(name, section);
+            if (inSection)
+                sectionEnd = i + 1;
+            continue;
+        }
+        if (!inSection)
+            continue;
+        if (isKey(lines[i], key, nullptr))
+        {
+            lines[i] = entry;
+            return;
+        }
+        if (!trim(lines[i]).empty())
+            sectionEnd = i + 1;
+    }
+    if (sectionEnd == std::string::npos)
+    {
+        lines.push_back("[" + section + "]");
+        lines.push_back(entry);
+    }
+    else
+        lines.insert(lines.begin() + static_cast<long>(sectionEnd), entry);
+}
 } // namespace
 
 size_t getPrivateProfileString(const std::string& section, const std::string& key,
@@ -104,61 +149,27 @@ size_t getPrivateProfileString(const std::string& section, const std::string& ke
     return copyCut(def);
 }
 
+bool writePrivateProfileStrings(const std::string& section,
+                                const std::vector<std::pair<std::string, std::string>>& entries,
+                                const std::string& file, std::string* error)
+{
+    std::vector<std::string> lines;
+    const bool existed = readLines(file, lines);
+    const std::vector<std::string> before = lines;
+    for (const auto& entry : entries)
+        setKey(lines, section, entry.first, entry.second);
+    // Nothing to change: the file is not touched at all.
+    if (existed && lines == before)
+        return true;
+    std::string text;
+    for (const std::string& l : lines)
+        text += l + "\r\n";
+    return replaceFile(file, text.data(), text.size(), error) == REPLACE_OK;
+}
+
 bool writePrivateProfileString(const std::string& section, const std::string& key,
                                const std::string& value, const std::string& file)
 {
-    std::vector<std::string> lines;
-    readLines(file, lines);
-
-    const std::string entry = key + "=" + value;
-    bool inSection = false, written = false;
-    size_t sectionEnd = std::string::npos;
-    for (size_t i = 0; i < lines.size() && !written; ++i)
-    {
-        std::string name;
-        if (isSection(lines[i], name))
-        {
-            if (inSection)
-                break;
-            inSection = sameName(name, section);
-            if (inSection)
-                sectionEnd = i + 1;
-            continue;
-        }
-        if (!inSection)
-            continue;
-        if (isKey(lines[i], key, nullptr))
-        {
-            lines[i] = entry;
-            written = true;
-        }
-        else if (!trim(lines[i]).empty())
-            sectionEnd = i + 1;
-    }
-    if (!written)
-    {
-        if (sectionEnd == std::string::npos)
-        {
-            lines.push_back("[" + section + "]");
-            lines.push_back(entry);
-        }
-        else
-            lines.insert(lines.begin() + static_cast<long>(sectionEnd), entry);
-    }
-
-    // Write next to the file and rename, so a failed write never loses options.
-    const std::string path = normalisePath(file);
-    const std::string tmp = path + ".tmp";
-    {
-        std::ofstream out(tmp, std::ios::binary | std::ios::trunc);
-        if (!out)
-            return false;
-        for (const std::string& l : lines)
-            out << l << "\r\n";
-        out.flush();
-        if (!out)
-            return false;
-    }
-    return std::rename(tmp.c_str(), path.c_str()) == 0;
+    return writePrivateProfileStrings(section, {{key, value}}, file);
 }
 } // namespace Platform

@@ -2,7 +2,10 @@
 // come with OGRE here can only encode PNG.
 #include "Platform.h"
 
+#include "FileIO.h"
+
 #include <cstdio>
+#include <cstdlib>
 
 #include <jpeglib.h>
 
@@ -12,14 +15,15 @@ bool writeJpegFile(const std::string& path, int width, int height, const unsigne
 {
     if (!rgb || width <= 0 || height <= 0)
         return false;
-    FILE* file = std::fopen(path.c_str(), "wb");
-    if (!file)
-        return false;
+    // Made in memory and then replacing the old picture as a whole: a run
+    // cut short never leaves half a picture of the player's journal.
+    unsigned char* bytes = nullptr;
+    unsigned long size = 0;
     jpeg_compress_struct info;
     jpeg_error_mgr errors;
     info.err = jpeg_std_error(&errors);
     jpeg_create_compress(&info);
-    jpeg_stdio_dest(&info, file);
+    jpeg_mem_dest(&info, &bytes, &size);
     info.image_width = static_cast<JDIMENSION>(width);
     info.image_height = static_cast<JDIMENSION>(height);
     info.input_components = 3;
@@ -34,7 +38,8 @@ bool writeJpegFile(const std::string& path, int width, int height, const unsigne
     }
     jpeg_finish_compress(&info);
     jpeg_destroy_compress(&info);
-    const bool ok = std::ferror(file) == 0;
-    return std::fclose(file) == 0 && ok;
+    const bool written = bytes && replaceFile(path, bytes, size) == REPLACE_OK;
+    std::free(bytes);
+    return written;
 }
 } // namespace Platform

@@ -55,6 +55,9 @@ int messageBox(const std::string& text, const std::string& caption, unsigned fla
 std::string normalisePath(const std::string& path);
 bool fileExists(const std::string& path);
 bool deleteFile(const std::string& path);
+/// Gives a file a new name in the same file system, replacing nothing that
+/// is not already gone; the change reaches the disk before it returns.
+bool renameFile(const std::string& from, const std::string& to);
 /// Creates the folder and every missing parent; an existing folder is fine.
 bool createFolders(const std::string& path);
 /// The user's application-data folder: $XDG_DATA_HOME, else ~/.local/share.
@@ -62,6 +65,10 @@ std::string appDataFolder();
 /// Opens a file with the desktop's opener (xdg-open); nothing when the file
 /// or the opener is missing.  Does not wait.
 void shellOpen(const std::string& path);
+/// What shellOpen hands the opener for a file: the "URL" of a link file of
+/// the Windows kind ("[InternetShortcut]"), else the file itself.  Empty
+/// when the file is missing or the address could pass for a switch.
+std::string shellOpenTarget(const std::string& path);
 
 // ---------------------------------------------------------------- INI files
 /// Reads key of section from an INI file into at most size-1 characters.
@@ -73,6 +80,13 @@ size_t getPrivateProfileString(const std::string& section, const std::string& ke
 /// Writes key = value into section of an INI file, creating what is missing.
 bool writePrivateProfileString(const std::string& section, const std::string& key,
                                const std::string& value, const std::string& file);
+/// Writes several keys of one section at once.  The file is replaced as a
+/// whole (see replaceFile in FileIO.h), and only when its lines change; the
+/// other lines stay as they were.  False with the reason in error when it
+/// cannot be written; the old file is then untouched.
+bool writePrivateProfileStrings(const std::string& section,
+                                const std::vector<std::pair<std::string, std::string>>& entries,
+                                const std::string& file, std::string* error = nullptr);
 
 // ---------------------------------------------------------------- text
 /// UTF-8 to wide text and back.  False on malformed input.

@@ -71,6 +71,23 @@ bool deleteFile(const std::string& path)
     return ::unlink(normalisePath(path).c_str()) == 0;
 }
 
+bool renameFile(const std::string& from, const std::string& to)
+{
+    const std::string source = normalisePath(from);
+    const std::string target = normalisePath(to);
+    if (fileExists(target) || ::rename(source.c_str(), target.c_str()) != 0)
+        return false;
+    const size_t slash = target.find_last_of('/');
+    const std::string folder = slash == std::string::npos ? "." : (slash == 0 ? "/" : target.substr(0, slash));
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0)
+    {
+        ::fsync(fd);
+        ::close(fd);
+    }
+    return true;
+}
+
 bool createFolders(const std::string& path)
 {
     std::string p = normalisePath(path);
@@ -100,17 +117,28 @@ std::string appDataFolder()
     return "/tmp";
 }
 
-void shellOpen(const std::string& path)
+std::string shellOpenTarget(const std::string& path)
 {
     const std::string file = normalisePath(path);
     if (!fileExists(file))
-        return;
-    // A desktop file of the Windows kind holds "URL=..." under [InternetShortcut];
-    // hand the desktop's opener the address itself when it has one.
+        return std::string();
+    // A link file of the Windows kind holds "URL=..." under [InternetShortcut];
+    // the desktop's opener gets the address itself when it has one.
     std::string target = file;
     std::string url;
     if (getPrivateProfileString("InternetShortcut", "URL", "", url, 2048, file) > 0)
         target = url;
+    // The opener reads a leading '-' as one of its own switches.
+    if (target.empty() || target[0] == '-')
+        return std::string();
+    return target;
+}
+
+void shellOpen(const std::string& path)
+{
+    const std::string target = shellOpenTarget(path);
+    if (target.empty())
+        return;
     const char* opener = "xdg-open";
     char* argv[] = {const_cast<char*>(opener), const_cast<char*>(target.c_str()), nullptr};
     pid_t pid;

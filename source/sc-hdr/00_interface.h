@@ -198,6 +198,8 @@ public:
     void loadUsers();
     int findCorrupedUsers();
     void deleteUser(int id, int no_refresh = 0);
+    /// Moves a damaged profile's save and pictures aside, keeping them.
+    void setUserAside(int id);
     void enter();
     void rename();
     void selectUser(int id);

@@ -219,6 +219,24 @@ void sc_00_interface::deleteUser(int id, int no_refresh)
     itemSetDisable(MENU_USERS, mUserBack, mCurSave == -1 ? 1 : 0);
 }
 
+void sc_00_interface::setUserAside(int id)
+{
+    TQ_TRACE(" setUserAside(int id)");
+    if (id < 0 || id >= kUserCount)
+        return;
+    // The player's files are never deleted for damage: moved aside, they
+    // free the slot and can still be mended by hand.
+    setUserFileAside(widen(saveFileName(id)));
+    for (int picture = 0; picture < kPicturesPerProfile; ++picture)
+    {
+        char name[64];
+        std::snprintf(name, sizeof(name), "screen_shot_%02d_user_%02d.jpg", picture, id);
+        setUserFileAside(widen(name));
+    }
+    loadUsers();
+    itemSetDisable(MENU_USERS, mUserBack, mCurSave == -1 ? 1 : 0);
+}
+
 int sc_00_interface::findCorrupedUsers()
 {
     TQ_TRACE(" findCorrupedUsers()");
@@ -231,7 +249,7 @@ int sc_00_interface::findCorrupedUsers()
         {
             Log::print("\n\nERROR: Corrupted save file %s found!", file.c_str());
             refused = i;
-            deleteUser(i, 1);
+            setUserAside(i);
         }
         Log::print("\nChecking save file %s found! Status: %d", file.c_str(), status);
     }

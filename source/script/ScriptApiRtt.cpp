@@ -184,3 +184,8 @@ void CVirtualScript::deleteUserFile(const std::wstring& fileName)
     const String path = gApp.mAppState.getSaveFolderA(Utils::GetStringFromWString(fileName), false);
     Platform::deleteFile(path);
 }
+
+bool CVirtualScript::setUserFileAside(const std::wstring& fileName)
+{
+    return gApp.mAppState.setSaveAside(Utils::GetStringFromWString(fileName));
+}

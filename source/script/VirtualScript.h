@@ -353,6 +353,9 @@ public:
     static void rttSaveToFile(const String& name, const std::wstring& fileName, uint32_t mask);
     /// Deletes a file of the user's folder, read-only or not.
     static void deleteUserFile(const std::wstring& fileName);
+    /// Moves a damaged file of the user's folder aside ("<name>.damaged")
+    /// instead of deleting it; true when it was moved.
+    static bool setUserFileAside(const std::wstring& fileName);
     // == end of script API (api): render to texture ========================
 
     // == script API (anim): animations (ScriptApiAnimation.cpp) ============

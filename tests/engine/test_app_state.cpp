@@ -2,7 +2,15 @@
 #include "AppState.h"
 #include "TestSupport.h"
 
+#include "Log.h"
+
 #include <gtest/gtest.h>
+
+#include <csignal>
+#include <filesystem>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace
 {
@@ -85,6 +93,115 @@ TEST(Options, RoundTripThroughOptionsIni)
     const std::string ini = tq::readFile(reader.getSaveFolderA("options.ini", false));
     EXPECT_EQ(ini.find("scratch"), std::string::npos);
     EXPECT_NE(ini.find("[Options]"), std::string::npos);
+}
+
+// Options written the way the game does at every start: defaults, then what
+// options.ini holds, then everything stored back.
+void startUp(CAppState& state)
+{
+    state.setDefaultOptions();
+    state.loadOptions();
+    state.saveOptions();
+}
+
+// Whether the file was replaced since watch() was called on it: a hard link
+// keeps the old file, so a replaced name is down to one link.
+class FileWatch
+{
+public:
+    explicit FileWatch(const std::string& path) : mPath(path) {}
+    ~FileWatch() { unlink((mPath + ".seen").c_str()); }
+    bool watch()
+    {
+        unlink((mPath + ".seen").c_str());
+        return link(mPath.c_str(), (mPath + ".seen").c_str()) == 0;
+    }
+    bool replaced() const
+    {
+        struct stat st;
+        return stat(mPath.c_str(), &st) != 0 || st.st_nlink == 1;
+    }
+
+private:
+    std::string mPath;
+};
+
+TEST(Options, WrittenOncePerChangeAndNeverWhenNothingChanged)
+{
+    tq::TempDir dir;
+    CAppState first;
+    const std::string ini = first.getSaveFolderA("options.ini", true);
+    startUp(first); // a first run stores the defaults, in one write
+    ASSERT_NE(tq::readFile(ini).find("SoundVolume=80\r\n"), std::string::npos) << tq::readFile(ini);
+
+    FileWatch file(ini);
+    ASSERT_TRUE(file.watch());
+    CAppState second;
+    startUp(second);
+    EXPECT_FALSE(file.replaced()) << "a start that changes nothing writes nothing";
+    second.saveOption("SoundVolume");
+    EXPECT_FALSE(file.replaced());
+
+    second.mOptions["SoundVolume"].value = "40";
+    second.saveOption("SoundVolume");
+    EXPECT_TRUE(file.replaced());
+    EXPECT_NE(tq::readFile(ini).find("SoundVolume=40\r\n"), std::string::npos) << tq::readFile(ini);
+    ASSERT_TRUE(file.watch());
+    second.saveOptions();
+    EXPECT_FALSE(file.replaced());
+}
+
+TEST(Options, AValueOnlyReadIsNeverWrittenBackCut)
+{
+    tq::TempDir dir;
+    CAppState state;
+    const std::string ini = state.getSaveFolderA("options.ini", true);
+    const std::string longMode = "Video Mode=" + std::string(70, 'v');
+    ASSERT_TRUE(tq::writeFile(ini, "[Options]\r\n" + longMode + "\r\nSoundVolume=55\r\n"));
+    startUp(state);
+    EXPECT_EQ(value(state, "Video Mode"), std::string(63, 'v'));
+    state.mOptions["SoundVolume"].value = "20";
+    state.saveOptions();
+    const std::string text = tq::readFile(ini);
+    EXPECT_NE(text.find(longMode + "\r\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("SoundVolume=20\r\n"), std::string::npos) << text;
+}
+
+TEST(Options, AFailedWriteKeepsTheFileLeavesNoTemporaryAndIsLoggedOnce)
+{
+    tq::TempDir dir;
+    CAppState state;
+    const std::string ini = state.getSaveFolderA("options.ini", true);
+    startUp(state);
+    const std::string before = tq::readFile(ini);
+
+    // A disk that takes no more than 16 bytes a file: the temporary file
+    // fills up half-way, as on a full disk.
+    std::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit old;
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
+    struct rlimit small = old;
+    small.rlim_cur = 16;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    Log::captureBegin();
+    state.mOptions["SoundVolume"].value = "10";
+    state.saveOption("SoundVolume");
+    state.mOptions["MusicVolume"].value = "10";
+    state.saveOptions();
+    const std::string log = Log::captured();
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &old), 0);
+
+    EXPECT_EQ(tq::readFile(ini), before);
+    EXPECT_FALSE(std::filesystem::exists(ini + ".tmp"));
+    const std::string line = "\n!!! ERROR: Can't write the options to " + ini;
+    ASSERT_NE(log.find(line), std::string::npos) << log;
+    EXPECT_EQ(log.find(line, log.find(line) + 1), std::string::npos) << "logged twice:" << log;
+
+    // Once the disk takes it again, the changes of the failed writes arrive.
+    state.saveOptions();
+    const std::string text = tq::readFile(ini);
+    EXPECT_NE(text.find("SoundVolume=10\r\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("MusicVolume=10\r\n"), std::string::npos) << text;
 }
 
 TEST(UserFolder, DefaultTitleAndUnsafeNamesAreRefused)

@@ -3,6 +3,7 @@
 // second instance out, ends cleanly when the window is closed, and its
 // "-setup" dialog stores the choices on OK and ends the run quietly on Cancel.
 // ctest: serial
+#include "StringTable.h"
 #include "TestSupport.h"
 #include "XDriver.h"
 
@@ -161,5 +162,47 @@ TEST_F(GameStart, SetupDialogCancelEndsTheRunQuietlyAndKeepsTheSavedOptions)
     EXPECT_FALSE(std::regex_search(errors(0), std::regex("(^|\n)\\[[^\\]]*\\] "))) << errors(0);
     EXPECT_EQ(tq::readFile(optionsIni()), saved);
     EXPECT_TRUE(tq::findWindows(kWindowName).empty());
+}
+TEST_F(GameStart, AMissingFontDefinitionIsWrittenBeforeItIsNeededAndTheGameStarts)
+{
+    ASSERT_TRUE(std::filesystem::remove(gameDir() + "/media/font.fontdef"));
+    const pid_t game = start({"-info"});
+    const unsigned long window = tq::waitForWindow("\\(FPS: ", 90, game);
+    ASSERT_NE(window, 0u) << errors(0);
+    EXPECT_EQ(errors(0).find("An exception has occured!"), std::string::npos) << errors(0);
+    EXPECT_NE(errors(0).find("\nWARNING: The font definition font.fontdef is missing; writing texts/font.fontdef"),
+              std::string::npos)
+        << errors(0);
+    const std::string written = tq::readFile(gameDir() + "/texts/font.fontdef");
+    EXPECT_TRUE(StringTable::isCompleteFontDef(written)) << written;
+    EXPECT_NE(written.find("source\tDejaVuSans.ttf\n"), std::string::npos) << written;
+    EXPECT_NE(written.find(" 65-65 "), std::string::npos) << written;
+    ASSERT_TRUE(tq::sendCloseRequest(window));
+    EXPECT_TRUE(endsCleanly(game, 60)) << errors(0);
+
+    // The next start finds the definition and needs no new one.
+    const pid_t again = start({"-info"});
+    const unsigned long second = tq::waitForWindow("\\(FPS: ", 90, again);
+    ASSERT_NE(second, 0u) << errors(1);
+    EXPECT_EQ(errors(1).find("font definition"), std::string::npos) << errors(1);
+    ASSERT_TRUE(tq::sendCloseRequest(second));
+    EXPECT_TRUE(endsCleanly(again, 60)) << errors(1);
+}
+
+TEST_F(GameStart, ACutFontDefinitionIsReplacedWhereItLies)
+{
+    const std::string path = gameDir() + "/media/font.fontdef";
+    const std::string whole = tq::readFile(path);
+    ASSERT_TRUE(tq::writeFile(path, whole.substr(0, whole.size() / 2)));
+    const pid_t game = start({"-info"});
+    const unsigned long window = tq::waitForWindow("\\(FPS: ", 90, game);
+    ASSERT_NE(window, 0u) << errors(0);
+    EXPECT_NE(errors(0).find("\nWARNING: The font definition font.fontdef is damaged; writing media/font.fontdef"),
+              std::string::npos)
+        << errors(0);
+    EXPECT_TRUE(StringTable::isCompleteFontDef(tq::readFile(path)));
+    EXPECT_FALSE(std::filesystem::exists(gameDir() + "/texts/font.fontdef"));
+    ASSERT_TRUE(tq::sendCloseRequest(window));
+    EXPECT_TRUE(endsCleanly(game, 60)) << errors(0);
 }
 } // namespace

@@ -325,4 +325,21 @@ TEST_F(SaveGame, DeleteSlotRemovesAReadOnlySave)
     EXPECT_EQ(state.readSaveValue("save_03.sav", "name", value), 1);
     EXPECT_EQ(value, "Carl");
 }
+TEST_F(SaveGame, DamagedSavesAreMovedAsideNumberedAndNeverOverwritten)
+{
+    ASSERT_TRUE(tq::writeFile(savePath("save_01.sav"), "first damage"));
+    Log::captureBegin();
+    EXPECT_TRUE(state.setSaveAside("save_01.sav"));
+    EXPECT_NE(Log::captured().find("\nWARNING: The damaged file " + savePath("save_01.sav") + " was moved aside as " +
+                                   savePath("save_01.sav.damaged") + "\n"),
+              std::string::npos)
+        << Log::captured();
+    EXPECT_EQ(state.checkSaveFile("save_01.sav"), 0);
+
+    ASSERT_TRUE(tq::writeFile(savePath("save_01.sav"), "second damage"));
+    EXPECT_TRUE(state.setSaveAside("save_01.sav"));
+    EXPECT_EQ(tq::readFile(savePath("save_01.sav.damaged")), "first damage");
+    EXPECT_EQ(tq::readFile(savePath("save_01.sav.damaged2")), "second damage");
+    EXPECT_FALSE(state.setSaveAside("save_01.sav")) << "nothing left to move";
+}
 } // namespace

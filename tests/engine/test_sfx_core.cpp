@@ -7,13 +7,17 @@
 #include "TestSupport.h"
 
 #include "../platform/SoundTestHelpers.h"
+#include "platform/Platform.h"
 #include "platform/SoundDevice.h"
 
 #include <OgreResourceGroupManager.h>
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <csignal>
 #include <cstring>
+#include <sys/resource.h>
 
 using sndtest::peak;
 using sndtest::render;
@@ -453,6 +457,64 @@ TEST_F(SfxLevels, ScanOfAVoiceFollowsItsSyllablesAndIsSaved)
     {
         EXPECT_EQ(loaded[i].time, scanned[i].time);
         EXPECT_EQ(loaded[i].level, scanned[i].level);
+    }
+}
+
+TEST_F(SfxLevels, AFailedSaveKeepsTheOldFileWholeAndLeavesNoTemporaryFile)
+{
+    voice("voice");
+    ASSERT_TRUE(tq::writeFile(dir.file("voice.ogg.lvl"), "an older table"));
+    start();
+    // A disk that takes 16 bytes a file: the new table fills up half-way.
+    std::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit old;
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
+    struct rlimit small = old;
+    small.rlim_cur = 16;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const int id = CSfxCore::loadSound("voice", 1);
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &old), 0);
+    ASSERT_GT(id, 0);
+    EXPECT_NE(Log::captured().find("\nWARNING: Can't write levels file voice.ogg.lvl ("), std::string::npos)
+        << Log::captured();
+    EXPECT_EQ(tq::readFile(dir.file("voice.ogg.lvl")), "an older table");
+    EXPECT_FALSE(Platform::fileExists(dir.file("voice.ogg.lvl.tmp")));
+}
+
+TEST(LevelsFile, ReadsWhatItWritesAndRefusesWhatCannotBeATable)
+{
+    const std::vector<CSfxLevel> table = {{0.0f, 0.0f}, {0.1f, 1.0f}, {0.2f, 0.5f}};
+    const std::string bytes = CSfxCore::encodeLevels(table);
+    ASSERT_EQ(bytes.size(), 4u + 3 * 8);
+    std::string tooMany = bytes;
+    tooMany[0] = 4;
+    std::string notANumber = bytes;
+    const float nan = std::nanf("");
+    std::memcpy(&notANumber[4 + 8 + 4], &nan, 4);
+    const struct
+    {
+        const char* label;
+        std::string bytes;
+        bool read;
+    } cases[] = {{"whole", bytes, true},
+                 {"with bytes after the table", bytes + "xyz", true},
+                 {"cut", bytes.substr(0, bytes.size() - 1), false},
+                 {"count beyond the file", tooMany, false},
+                 {"a time that is no number", notANumber, false},
+                 {"no count", "abc", false}};
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.label);
+        std::vector<CSfxLevel> read = {{9.0f, 9.0f}};
+        EXPECT_EQ(CSfxCore::decodeLevels(reinterpret_cast<const uint8_t*>(c.bytes.data()), c.bytes.size(), read),
+                  c.read);
+        ASSERT_EQ(read.size(), c.read ? 4u : 1u);
+        if (c.read)
+            for (size_t i = 0; i < table.size(); ++i)
+            {
+                EXPECT_EQ(read[i + 1].time, table[i].time);
+                EXPECT_EQ(read[i + 1].level, table[i].level);
+            }
     }
 }
 

@@ -272,6 +272,7 @@ TEST_P(StartUp, ChoosesTheFirstScreen)
     if (c.damagedZero)
     {
         ASSERT_TRUE(tq::writeFile(gApp.mAppState.getSaveFolderA("save_00.sav", true), "damaged"));
+        ASSERT_TRUE(tq::writeFile(gApp.mAppState.getSaveFolderA("screen_shot_03_user_00.jpg", true), "picture"));
     }
     gApp.mAppState.mVars["name"] = "Runner";
     boot({c.gameState, c.curSave});
@@ -288,7 +289,12 @@ TEST_P(StartUp, ChoosesTheFirstScreen)
     {
         EXPECT_NE(engine->log().find("\n\nERROR: Corrupted save file save_00.sav found!"), std::string::npos);
         EXPECT_NE(engine->log().find("\nChecking save file save_00.sav found! Status: -1"), std::string::npos);
+        // The damaged save frees its slot but is kept, byte for byte, aside.
         EXPECT_FALSE(exists(saveFile(0)));
+        EXPECT_EQ(tq::readFile(gApp.mAppState.getSaveFolderA("save_00.sav.damaged", false)), "damaged");
+        EXPECT_NE(engine->log().find("save_00.sav was moved aside as "), std::string::npos) << engine->log();
+        EXPECT_EQ(tq::readFile(gApp.mAppState.getSaveFolderA("screen_shot_03_user_00.jpg.damaged", false)),
+                  "picture");
     }
 }
 

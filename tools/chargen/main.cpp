@@ -108,6 +108,9 @@ struct AnimDef
 Ogre::SkeletonPtr makeSkeleton(const std::string& name)
 {
     Ogre::SkeletonPtr skeleton = Ogre::SkeletonManager::getSingleton().create(name, kGroup, true);
+    // A skeleton frees its bones and animations only when it is unloaded,
+    // and only a loaded one is: marked loaded, the bones made here go with it.
+    skeleton->load();
     for (int handle = 0; handle < kBoneCount; ++handle)
     {
         Ogre::Bone* bone = skeleton->createBone(kBones[handle].name, static_cast<unsigned short>(handle));

@@ -9,7 +9,12 @@
 #include <OgreResourceGroupManager.h>
 #include <OgreSceneManager.h>
 
+#include "platform/FileIO.h"
+#include "platform/GuardedBuffer.h"
+
 #include <tinyxml.h>
+
+#include <cstring>
 
 namespace dsi
 {
@@ -24,9 +29,59 @@ const char* const kNoRoot = "Document has no root element.";
 // description when given.
 [[noreturn]] void throwParseError(TiXmlDocument* document, const char* reason = nullptr)
 {
-    const String description = String(kLoadFailed) + " : \n" + (reason ? reason : document->ErrorDesc());
+    String description = String(kLoadFailed) + " : \n" + (reason ? reason : document->ErrorDesc());
+    if (!reason)
+        description += " (" + String(document->Value()) + ", line " + std::to_string(document->ErrorRow()) +
+                       ", column " + std::to_string(document->ErrorCol()) + ")";
     delete document;
     OGRE_EXCEPT(Ogre::Exception::ERR_INTERNAL_ERROR, description, "dotSceneLoader::load");
+}
+
+// Zeros after the text: TinyXML steps at most four bytes at once.
+const size_t kPadding = 8;
+// A room's .scene file is a few megabytes at most.
+const uint64_t kMaxDocumentSize = 256u << 20;
+
+// The length of the character that begins with byte c, as TinyXML counts it
+// when it reads UTF-8.
+size_t utf8Length(unsigned char c)
+{
+    if (c >= 0xC2 && c <= 0xDF)
+        return 2;
+    if (c >= 0xE0 && c <= 0xEF)
+        return 3;
+    if (c >= 0xF0 && c <= 0xF4)
+        return 4;
+    return 1;
+}
+
+// Makes the text ready for TinyXML: no byte-order mark, line ends as XML
+// reads them, nothing after a zero byte (where TinyXML stops).  The reason
+// for refusing it, or null.
+const char* prepareText(String& text)
+{
+    const size_t zero = text.find('\0');
+    if (zero != String::npos)
+        text.resize(zero);
+    if (text.size() >= 3 && static_cast<unsigned char>(text[0]) == 0xEF &&
+        static_cast<unsigned char>(text[1]) == 0xBB && static_cast<unsigned char>(text[2]) == 0xBF)
+        text.erase(0, 3);
+    String normal;
+    normal.reserve(text.size());
+    for (size_t i = 0; i < text.size(); ++i)
+    {
+        if (text[i] != '\r')
+            normal += text[i];
+        else if (i + 1 >= text.size() || text[i + 1] != '\n')
+            normal += '\n';
+    }
+    text.swap(normal);
+    size_t at = 0;
+    while (at < text.size())
+        at += utf8Length(static_cast<unsigned char>(text[at]));
+    if (at > text.size())
+        return "The document ends inside a character.";
+    return nullptr;
 }
 } // namespace
 
@@ -87,48 +142,36 @@ void dotSceneLoader::addProgressListener(loadListener* listener)
 
 TiXmlDocument* dotSceneLoader::openDocument(const String& fileName, const String& group)
 {
+    // A file on disk is read from there, even when it does not parse; only
+    // a file that is not on disk is looked for in the resource groups.
+    String text;
+    if (!Platform::readWholeFile(fileName, text, kMaxDocumentSize))
+    {
+        Ogre::DataStreamPtr stream =
+            Ogre::ResourceGroupManager::getSingleton().openResource(fileName, group, nullptr, true);
+        if (!stream || stream->size() == 0)
+            OGRE_EXCEPT(Ogre::Exception::ERR_INTERNAL_ERROR, kLoadFailed, "dotSceneLoader::load");
+        text = stream->getAsString();
+        stream->close();
+    }
     TiXmlDocument* document = new TiXmlDocument(fileName.c_str());
-    if (document->LoadFile())
-    {
-        if (!document->RootElement())
-        {
-            // Well-formed but empty of elements: nothing to parse is as bad
-            // as text that does not parse.
-            throwParseError(document, kNoRoot);
-        }
-        return document;
-    }
-    // A file that is on disk but does not parse is reported as such, rather
-    // than looked for again in the resource groups.
-    if (document->ErrorId() != TiXmlBase::TIXML_ERROR_OPENING_FILE)
-        throwParseError(document);
-    document->ClearError();
-
-    Ogre::DataStreamPtr stream;
-    try
-    {
-        stream = Ogre::ResourceGroupManager::getSingleton().openResource(fileName, group, nullptr, true);
-    }
-    catch (...)
-    {
-        delete document;
-        throw;
-    }
-    if (!stream || stream->size() == 0)
-    {
-        delete document;
-        OGRE_EXCEPT(Ogre::Exception::ERR_INTERNAL_ERROR, kLoadFailed, "dotSceneLoader::load");
-    }
-    String text = stream->getAsString();
-    stream->close();
-    if (text.size() >= 3 && static_cast<unsigned char>(text[0]) == 0xEF &&
-        static_cast<unsigned char>(text[1]) == 0xBB && static_cast<unsigned char>(text[2]) == 0xBF)
-        text.erase(0, 3);
-    document->Parse(text.c_str());
+    const char* refusal = prepareText(text);
+    if (refusal)
+        throwParseError(document, refusal);
+    // TinyXML steps over a multi-byte character without looking for the
+    // text's end: the zeros after the text keep every such step inside
+    // memory that belongs to the buffer.
+    Platform::CGuardedBuffer buffer(text.size() + kPadding);
+    std::memcpy(buffer.data(), text.data(), text.size());
+    document->Parse(buffer.data());
     if (document->Error())
         throwParseError(document);
     if (!document->RootElement())
+    {
+        // Well-formed but empty of elements: nothing to parse is as bad as
+        // text that does not parse.
         throwParseError(document, kNoRoot);
+    }
     return document;
 }
 

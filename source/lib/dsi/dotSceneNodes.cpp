@@ -103,7 +103,19 @@ void dotSceneLoaderImpl020::parseNodes(const TiXmlElement* element)
             mRootNode->setInitialState();
         }
         else if (name == "node")
-            parseNode(mRootNode, item);
+        {
+            // A node that cannot be made costs that node, not the room.
+            try
+            {
+                parseNode(mRootNode, item);
+            }
+            catch (const Ogre::Exception& e)
+            {
+                logError(mFileName + ": node '" + getNameAttribute(item) + "' (line " +
+                         std::to_string(item->Row()) + ") failed, the scene goes on without it: " +
+                         e.getDescription());
+            }
+        }
         else
             logWarning("Unknown XMLNode of type '" + name + "' encountered while reading 'nodes', skipping this node.");
     }
@@ -142,8 +154,12 @@ void dotSceneLoaderImpl020::parseNode(Ogre::SceneNode* parent, const TiXmlElemen
     else if (typeName == "T_ANIM_OBJ")
         type = NODE_OBJECT_ANIMATED;
 
-    CObject* object = createObject(type, attribute(element, "script"), node);
+    const String script = attribute(element, "script");
+    CObject* object = createObject(type, script, node);
     object->mSceneFile = mFileName;
+    if (!script.empty() && !object->getScript())
+        logError(mFileName + ": node '" + name + "' (line " + std::to_string(element->Row()) +
+                 ") names the script '" + script + "', which is unknown or did not start; the node has no script");
 
     if (mFlag3 && attribute(element, "isTarget") == "true")
         dotSceneInfo::addSceneNode(node);
