@@ -14,8 +14,10 @@
 //                                              it includes every file below
 //   include <file>                             one more file it includes
 //   ambient <r,g,b>  background <r,g,b>        the start scene's environment
-//   file <file>                                following objects go into a
+//   file <file> [<group>]                      following objects go into a
 //                                              group node named like the file
+//                                              (or <group>: a group that two
+//                                              locations name alike)
 //   text <id> <words...>                       a string-table entry
 //   texts <a>-<b> <words with %d>              a range of entries
 //   <name>[{a-b}] <script|-> <look|-> <x,y,z> [key=value...]
@@ -75,6 +77,7 @@ struct Object
 struct File
 {
     std::string name;
+    std::string group; ///< the group node's name: the file's, unless given
     std::vector<Object> objects;
     std::vector<std::pair<int, std::string>> texts;
 };
@@ -424,7 +427,7 @@ bool writeFile(const std::string& folder, const File& file, const std::string& w
     out << "    <nodes>\n";
     if (!file.objects.empty())
     {
-        out << "        <node name=\"" << file.name << "\">\n";
+        out << "        <node name=\"" << file.group << "\">\n";
         for (const Object& o : file.objects)
             writeObject(out, o, "            ", where);
         out << "        </node>\n";
@@ -540,7 +543,9 @@ bool readTable(const std::string& path, Table& table)
         {
             table.files.emplace_back();
             file = &table.files.back();
-            words >> file->name;
+            words >> file->name >> file->group;
+            if (file->group.empty())
+                file->group = file->name;
             byName.clear();
         }
         else if (first == "text" || first == "texts")
@@ -664,14 +669,28 @@ int main(int argc, char** argv)
     if (gErrors)
         return 1;
 
-    std::set<std::string> written, names;
+    // A location loads its own table and the shared ones (those without a
+    // start scene): node names must differ within that set.
+    std::set<std::string> written, shared;
     for (size_t i = 0; i < tables.size(); ++i)
+        if (tables[i].start.empty())
+            for (const File& f : tables[i].files)
+            {
+                shared.insert(f.group);
+                checkUnique(f.objects, shared, argv[i + 2]);
+            }
+    for (size_t i = 0; i < tables.size(); ++i)
+    {
+        if (tables[i].start.empty())
+            continue;
+        std::set<std::string> names = shared;
         for (const File& f : tables[i].files)
         {
-            if (!names.insert(f.name).second)
-                fail(argv[i + 2], "group " + f.name + " named twice");
+            if (!names.insert(f.group).second)
+                fail(argv[i + 2], "group " + f.group + " named twice");
             checkUnique(f.objects, names, argv[i + 2]);
         }
+    }
     if (gErrors)
         return 1;
     for (size_t i = 0; i < tables.size(); ++i)
