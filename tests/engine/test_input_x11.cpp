@@ -76,6 +76,7 @@ protected:
         WindowedGame::SetUp();
         if (IsSkipped() || HasFatalFailure())
             return;
+        useDemoRoom();
         Platform::deleteFile("game.env");
         received().clear();
         Listener::points().clear();

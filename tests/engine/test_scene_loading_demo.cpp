@@ -5,6 +5,7 @@
 // overlay element) at the bottom, and the 3D room between them.
 // ctest: serial
 #include "TestSupport.h"
+#include "WindowedGame.h"
 #include "XDriver.h"
 
 #include <gtest/gtest.h>
@@ -107,6 +108,7 @@ TEST(DemoRoom, TheGameShowsTheDemoRoom)
     const std::string game = dir.path() + "/game";
     std::filesystem::copy(TQ_GAME_DIR, game, std::filesystem::copy_options::recursive);
     // The demo room as the first scene, in place of the logo screens.
+    tq::copyDemoRoom(game);
     std::filesystem::copy_file(game + "/media/01_location_start.scene", game + "/media/start.scene",
                                std::filesystem::copy_options::overwrite_existing);
     setenv("ALSOFT_DRIVERS", "null", 1);

@@ -1,20 +1,24 @@
 // A new game played through real X input under Xvfb: xdotool skips the logo
-// screens, types the player's name, starts a new game from the main menu,
-// ends the loading window with a click, and then clicks the demo room's
-// ball, whose script gets the button messages once the in-game interface
-// has handed the player the mouse.
+// screens, types the player's name, starts a new game from the main menu and
+// ends the loading window with a click; after the opening cut scenes the
+// player sees room 1 of location 1 and the in-game interface, and may click.
 // ctest: serial
+#include "00_ginterface.h"
 #include "00_interface.h"
 #include "Application.h"
 #include "Log.h"
 #include "Object.h"
 #include "WindowedGame.h"
+#include "XDriver.h"
 
 #include <OgreSceneNode.h>
 #include <Overlay/OgreOverlayElement.h>
 #include <Overlay/OgreOverlayManager.h>
 
+#include <cstdlib>
 #include <functional>
+#include <set>
+#include <vector>
 
 namespace
 {
@@ -72,7 +76,7 @@ protected:
     }
 };
 
-TEST_F(NewGame, ThePlayerClicksInTheDemoRoomAfterStartingANewGame)
+TEST_F(NewGame, ThePlayerSeesTheFirstRoomOfLocationOneAfterStartingANewGame)
 {
     Log::captureBegin();
     gApp.readSwitches("-log -nosfx");
@@ -122,19 +126,60 @@ TEST_F(NewGame, ThePlayerClicksInTheDemoRoomAfterStartingANewGame)
     }
 
     // The location loads behind the loading window, which a click ends once
-    // the interface has drawn its pictures.
+    // the interface has drawn its pictures; then the opening cut scenes
+    // play, and play begins with the player's clicks allowed.
     ASSERT_TRUE(pumpUntil([&] { return logged("Scene 01_location_start.scene loaded"); })) << Log::captured();
     ASSERT_TRUE(pumpUntil([&] {
+        if (logged("Message 7 (555) in script 00_ginterface.sc"))
+            return true;
         clickAt(20, 20);
-        return gApp.mInput->cursorOn();
+        return false;
     }, 600)) << Log::captured();
+    // A person clicks through the opening: the skip button of a cut scene
+    // when it is shown, else anywhere, which ends a dialog's line.  Play has
+    // begun when the room's sound set is chosen and the clicks are the
+    // player's.
+    CObject* gameObject = gApp.findObject("00_game_interface");
+    ASSERT_NE(gameObject, nullptr);
+    auto* game = dynamic_cast<sc_00_ginterface*>(gameObject->mScript);
+    ASSERT_NE(game, nullptr);
+    int frame = 0;
+    ASSERT_TRUE(pumpUntil([&] {
+        if (logged("Message 7 (5009) in script 00_sfx_env.sc") && gApp.mInput->cursorOn())
+            return true;
+        if (++frame % 40 != 0)
+            return false;
+        const auto& skip = game->menus[3].items[sc_00_ginterface::ID_SKIP];
+        const vec3 at = skip.main.scrPos + skip.main.scrSize * 0.5f;
+        if (skip.showState != 0 && at.x > 0.0f && at.y > 0.0f)
+            clickAt(static_cast<int>(at.x * gApp.mWindow->getWidth()), static_cast<int>(at.y * gApp.mWindow->getHeight()));
+        else
+            clickAt(20, 20);
+        return false;
+    }, 12000)) << Log::captured();
+    pump(60);
 
-    CObject* ball = gApp.findObject("demo_ball");
-    ASSERT_NE(ball, nullptr);
-    int bx = 0, by = 0;
-    pixelOf(ball->getNode()->_getDerivedPosition(), bx, by);
-    clickAt(bx, by);
-    EXPECT_TRUE(logged("\nObject demo_ball MSG_LBUTTONDOWN")) << Log::captured();
-    EXPECT_TRUE(logged("\nObject demo_ball MSG_LBUTTONUP"));
+    // What the player sees: room 1 of the location from its first camera,
+    // many colours in the 3D area (ground, walls, hangar, machines, hot
+    // spots), not one flat colour, and the interface's bar shown.
+    EXPECT_EQ(gApp.mAppState.mVars["cur_room"], "1");
+    // The picture as the X server shows it (TQ_SHOTS names a folder that
+    // keeps a copy to look at).
+    if (const char* keep = std::getenv("TQ_SHOTS"))
+        tq::shell("import -window " + std::to_string(mWindow) + " " + keep + "/new_game_room.png");
+    const int w = static_cast<int>(gApp.mWindow->getWidth()), h = static_cast<int>(gApp.mWindow->getHeight());
+    std::set<unsigned> colours;
+    for (int y = h / 8; y < h * 5 / 8; y += h / 24)
+        for (int x = w / 16; x < w * 15 / 16; x += w / 32)
+        {
+            unsigned rgb = 0;
+            if (tq::windowPixel(mWindow, x, y, rgb))
+                colours.insert(rgb & 0xF0F0F0);
+        }
+    EXPECT_GE(colours.size(), 6u) << "the 3D area holds too few colours";
+    Ogre::OverlayManager& overlays = Ogre::OverlayManager::getSingleton();
+    ASSERT_TRUE(overlays.hasOverlayElement("__GameInterfaceInventory__MenuItem_10"));
+    EXPECT_TRUE(overlays.getOverlayElement("__GameInterfaceInventory__MenuItem_10")->isVisible());
+    EXPECT_FALSE(logged("Exception in script")) << Log::captured();
 }
 } // namespace

@@ -14,11 +14,21 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <unistd.h>
 
 namespace tq
 {
+/// Adds the files of the demo room of the engine's tests to the media of a
+/// game folder; its scene then stands in for location 1's.
+inline void copyDemoRoom(const std::string& game)
+{
+    std::filesystem::copy(TQ_TEST_SOURCE_DIR "/engine/demo_room", game + "/media",
+                          std::filesystem::copy_options::overwrite_existing |
+                              std::filesystem::copy_options::recursive);
+}
+
 class WindowedGame : public ::testing::Test
 {
 protected:
@@ -40,6 +50,16 @@ protected:
         }
     }
 
+    /// Runs from a copy of the game folder whose media also hold the demo
+    /// room of the engine's tests (tests/engine/demo_room): its scene is
+    /// then location 1's "01_location_start.scene".
+    void useDemoRoom()
+    {
+        const std::string game = mDir.path() + "/game";
+        std::filesystem::copy(TQ_GAME_DIR, game, std::filesystem::copy_options::recursive);
+        copyDemoRoom(game);
+        ASSERT_EQ(chdir(game.c_str()), 0);
+    }
     void pump(int frames)
     {
         for (int i = 0; i < frames && !gApp.mQuit; ++i)

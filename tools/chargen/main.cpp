@@ -1,6 +1,6 @@
 // chargen: writes the sample character "01_guy" into a folder.
 //
-//   chargen <output folder>
+//   chargen <output folder> [<motions table>]
 //
 // Files: "01_guy.mesh" (boxes, each bound to one bone), "01_guy.skeleton"
 // (the bind pose, no animations) and one linked skeleton per animation:
@@ -12,6 +12,11 @@
 // a linked animation to the target skeleton by bone handle.
 //
 // The world is Z-up and the figure faces along +X; it is 180 units tall.
+//
+// With a motions table (data/rooms/motions.txt) it also writes the further
+// animations that the locations' people play, each a copy of one of the
+// motions above under the name the scripts ask for, and the camera rig with
+// its camera animations (see writeTable).
 #include <OgreAnimation.h>
 #include <OgreAnimationTrack.h>
 #include <OgreBone.h>
@@ -29,7 +34,9 @@
 #include <OgreSkeletonSerializer.h>
 #include <OgreSubMesh.h>
 
+#include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <sys/stat.h>
 #include <utility>
@@ -287,6 +294,165 @@ Ogre::MeshPtr makeMesh(const Ogre::SkeletonPtr& skeleton)
     return mesh;
 }
 
+// The camera rig of the locations: "00_anim_cam.mesh" on the skeleton
+// "00_anim_cam.skeleton", whose one bone "00_anim_cam_bone" carries the view
+// (the camera mover hides its one small triangle, material "00_empty").
+// Its camera animations "00_anim_cam_LL_NN.skeleton", each the animation "a",
+// move the bone slowly forward and turn it a little, and end where the rig
+// stands, so that the view is back at its camera place afterwards.
+Ogre::SkeletonPtr makeRigSkeleton(const std::string& name)
+{
+    Ogre::SkeletonPtr skeleton = Ogre::SkeletonManager::getSingleton().create(name, kGroup, true);
+    skeleton->createBone("00_anim_cam_bone", 0);
+    skeleton->setBindingPose();
+    return skeleton;
+}
+
+/// The rig's mesh: one small triangle (the camera rig, material "00_empty")
+/// or a unit cube (the props' rig "00_rig_box.mesh", material "BaseWhite"
+/// that the scene replaces), every vertex on the one bone.
+Ogre::MeshPtr makeRigMesh(const Ogre::SkeletonPtr& skeleton, const std::string& name, bool box)
+{
+    Ogre::ManualObject mo(name + "_builder");
+    mo.begin("BaseWhite", Ogre::RenderOperation::OT_TRIANGLE_LIST, kGroup);
+    unsigned int count = 0;
+    if (!box)
+    {
+        for (const Vector3& p : {Vector3(0, 0, 0), Vector3(1, 0, 0), Vector3(0, 1, 0)})
+        {
+            mo.position(p);
+            mo.normal(Vector3::UNIT_Z);
+        }
+        mo.triangle(0, 1, 2);
+        count = 3;
+    }
+    else
+    {
+        const Vector3 normals[6] = {Vector3::UNIT_X, Vector3::NEGATIVE_UNIT_X, Vector3::UNIT_Y,
+                                    Vector3::NEGATIVE_UNIT_Y, Vector3::UNIT_Z, Vector3::NEGATIVE_UNIT_Z};
+        for (const Vector3& n : normals)
+        {
+            const Vector3 u = n.perpendicular(), v = n.crossProduct(u);
+            for (const Vector3& c : {n - u - v, n + u - v, n + u + v, n - u + v})
+            {
+                mo.position(c * 0.5f);
+                mo.normal(n);
+            }
+            mo.triangle(count, count + 1, count + 2);
+            mo.triangle(count, count + 2, count + 3);
+            count += 4;
+        }
+    }
+    mo.end();
+    Ogre::MeshPtr mesh = mo.convertToMesh(name, kGroup);
+    Ogre::SubMesh* sub = mesh->getSubMesh(0);
+    const char* material = box ? "BaseWhite" : "00_empty";
+    if (!Ogre::MaterialManager::getSingleton().resourceExists(material, kGroup))
+        Ogre::MaterialManager::getSingleton().create(material, kGroup);
+    sub->setMaterialName(material, kGroup);
+    for (unsigned int v = 0; v < count; ++v)
+    {
+        Ogre::VertexBoneAssignment assignment;
+        assignment.vertexIndex = v;
+        assignment.boneIndex = 0;
+        assignment.weight = 1.0f;
+        sub->addBoneAssignment(assignment);
+    }
+    Ogre::SkeletonPtr shared = skeleton;
+    mesh->_notifySkeleton(shared);
+    mesh->_compileBoneAssignments();
+    return mesh;
+}
+
+/// A prop's move: the bone goes by `by` over the length and stays there.
+void addRigAnimation(const Ogre::SkeletonPtr& skeleton, const std::string& name, float length, const Vector3& by)
+{
+    Ogre::Animation* anim = skeleton->createAnimation(name, length);
+    Ogre::NodeAnimationTrack* track = anim->createNodeTrack(0, skeleton->getBone(0));
+    track->createNodeKeyFrame(0.0f)->setTranslate(Vector3::ZERO);
+    track->createNodeKeyFrame(length)->setTranslate(by);
+}
+
+void addCameraAnimation(const Ogre::SkeletonPtr& skeleton, float length)
+{
+    Ogre::Animation* anim = skeleton->createAnimation("a", length);
+    Ogre::NodeAnimationTrack* track = anim->createNodeTrack(0, skeleton->getBone(0));
+    const int steps = 8;
+    for (int i = 0; i <= steps; ++i)
+    {
+        const float f = static_cast<float>(i) / steps;
+        const float out = std::sin(f * Ogre::Math::PI); // 0 at both ends
+        Ogre::TransformKeyFrame* frame = track->createNodeKeyFrame(length * f);
+        frame->setTranslate(Vector3(0, 0, -120.0f * out));
+        frame->setRotation(Quaternion(Degree(8.0f * out), Vector3::UNIT_Y));
+    }
+}
+
+/// The motions table: "motion <name> <motion>" writes "01_guy_<name>.skeleton"
+/// whose animation <name> moves as the animation <motion> of the figure;
+/// "camera <LL_NN> <seconds>" writes a camera animation of the rig; "rig
+/// <skeleton> <animation> <seconds> <x,y,z>" a prop's move on the rig.
+bool writeTable(const std::string& path, const std::string& out, Ogre::SkeletonSerializer& skeletons,
+                Ogre::MeshSerializer& meshes)
+{
+    std::FILE* in = std::fopen(path.c_str(), "r");
+    if (!in)
+    {
+        std::fprintf(stderr, "chargen: cannot read %s\n", path.c_str());
+        return false;
+    }
+    const std::vector<AnimDef> motions = animations();
+    Ogre::SkeletonPtr rig = makeRigSkeleton("00_anim_cam.skeleton");
+    skeletons.exportSkeleton(rig.get(), out + "/00_anim_cam.skeleton");
+    meshes.exportMesh(makeRigMesh(rig, "00_anim_cam.mesh", false).get(), out + "/00_anim_cam.mesh");
+    meshes.exportMesh(makeRigMesh(rig, "00_rig_box.mesh", true).get(), out + "/00_rig_box.mesh");
+    bool ok = true;
+    char line[256];
+    int lineNo = 0;
+    while (std::fgets(line, sizeof line, in))
+    {
+        ++lineNo;
+        char kind[64] = "", name[64] = "", value[64] = "", seconds[32] = "", by[64] = "";
+        if (line[0] == '#' || std::sscanf(line, "%63s %63s %63s %31s %63s", kind, name, value, seconds, by) < 1)
+            continue;
+        if (std::string(kind) == "rig")
+        {
+            float x = 0, y = 0, z = 0;
+            std::sscanf(by, "%f,%f,%f", &x, &y, &z);
+            Ogre::SkeletonPtr linked = makeRigSkeleton(name);
+            addRigAnimation(linked, value, static_cast<float>(std::atof(seconds)), Vector3(x, y, z));
+            skeletons.exportSkeleton(linked.get(), out + "/" + name);
+            continue;
+        }
+        if (std::string(kind) == "camera")
+        {
+            const std::string file = std::string("00_anim_cam_") + name + ".skeleton";
+            Ogre::SkeletonPtr linked = makeRigSkeleton(file);
+            addCameraAnimation(linked, static_cast<float>(std::atof(value)));
+            skeletons.exportSkeleton(linked.get(), out + "/" + file);
+            continue;
+        }
+        const AnimDef* base = nullptr;
+        for (const AnimDef& def : motions)
+            if (std::string(def.name) == value)
+                base = &def;
+        if (std::string(kind) != "motion" || !base)
+        {
+            std::fprintf(stderr, "chargen: %s:%d: not a motion or camera line\n", path.c_str(), lineNo);
+            ok = false;
+            continue;
+        }
+        const std::string file = std::string("01_guy_") + name + ".skeleton";
+        AnimDef def = *base;
+        def.name = name;
+        Ogre::SkeletonPtr linked = makeSkeleton(file);
+        addAnimation(linked, def);
+        skeletons.exportSkeleton(linked.get(), out + "/" + file);
+    }
+    std::fclose(in);
+    return ok;
+}
+
 bool makeFolder(const std::string& folder)
 {
     std::string path;
@@ -307,9 +473,9 @@ bool makeFolder(const std::string& folder)
 
 int main(int argc, char** argv)
 {
-    if (argc != 2)
+    if (argc != 2 && argc != 3)
     {
-        std::fprintf(stderr, "usage: chargen <output folder>\n");
+        std::fprintf(stderr, "usage: chargen <output folder> [<motions table>]\n");
         return 2;
     }
     const std::string out = argv[1];
@@ -340,6 +506,8 @@ int main(int argc, char** argv)
         }
         Ogre::MeshPtr mesh = makeMesh(bindPose);
         meshWriter.exportMesh(mesh.get(), out + "/01_guy.mesh");
+        if (argc == 3 && !writeTable(argv[2], out, skeletonWriter, meshWriter))
+            result = 1;
     }
     catch (const Ogre::Exception& e)
     {

@@ -1,4 +1,6 @@
-// meshgen <folder>: writes the demo room's meshes into folder.
+// meshgen <folder>: writes the demo room's meshes, and the same shapes as the
+// plain shapes "00_box.mesh", "00_floor.mesh", "00_column.mesh" and
+// "00_ball.mesh" of the generated rooms, into folder.
 //
 //   demo_box.mesh     a unit cube (half size 0.5) around the origin
 //   demo_floor.mesh   a 10 x 10 floor in the XY plane facing +Z (Z-up world)
@@ -141,6 +143,12 @@ int main(int argc, char** argv)
             {"demo_floor.mesh", "demo/floor", buildFloor},
             {"demo_column.mesh", "demo/column", buildColumn},
             {"demo_ball.mesh", "demo/ball", buildBall},
+            // The plain shapes of the generated rooms, whose entities name
+            // their materials themselves.
+            {"00_box.mesh", "BaseWhite", buildBox},
+            {"00_floor.mesh", "BaseWhite", buildFloor},
+            {"00_column.mesh", "BaseWhite", buildColumn},
+            {"00_ball.mesh", "BaseWhite", buildBall},
         };
         Ogre::MeshSerializer serializer;
         try
