@@ -21,8 +21,10 @@
 #include <OgreTextureManager.h>
 #include <OgreTextureUnitState.h>
 #include <OgreViewport.h>
+#include <Overlay/OgreFontManager.h>
 
 #include <cstdio>
+#include <set>
 #include <cstdlib>
 
 namespace
@@ -580,6 +582,37 @@ void CApplication::initResources()
 
 void CApplication::setupFonts()
 {
+    // Materials may draw a font's glyphs by naming its texture (the title's
+    // texts name "00_font_01Texture").  The font makes that texture when it
+    // loads, but the material scripts, read first, have already declared a
+    // texture of that name, which has no file and would keep the font from
+    // loading.  So every font loads now: the declared texture gives way to
+    // the font's, and the materials that name it are pointed at it again.
+    Ogre::TextureManager& textures = Ogre::TextureManager::getSingleton();
+    std::set<std::string> fontTextures;
+    auto fonts = Ogre::FontManager::getSingleton().getResourceIterator();
+    while (fonts.hasMoreElements())
+    {
+        Ogre::ResourcePtr font = fonts.getNext();
+        const std::string texture = font->getName() + "Texture";
+        if (textures.resourceExists(texture, font->getGroup()))
+        {
+            textures.remove(texture, font->getGroup());
+            fontTextures.insert(texture);
+        }
+        font->load();
+    }
+    auto all = Ogre::MaterialManager::getSingleton().getResourceIterator();
+    while (!fontTextures.empty() && all.hasMoreElements())
+    {
+        Ogre::MaterialPtr material = Ogre::static_pointer_cast<Ogre::Material>(all.getNext());
+        for (Ogre::Technique* technique : material->getTechniques())
+            for (Ogre::Pass* pass : technique->getPasses())
+                for (Ogre::TextureUnitState* unit : pass->getTextureUnitStates())
+                    if (fontTextures.count(unit->getTextureName()) != 0)
+                        unit->setTextureName(unit->getTextureName());
+    }
+
     if (!mAppState.hasOption("font_scroll_x") || !mAppState.hasOption("font_scroll_y"))
         return;
     const float x = Ogre::StringConverter::parseReal(option(mAppState, "font_scroll_x"));

@@ -52,11 +52,14 @@ void sc_00_interface::buildDialogMenus()
     const char* const hard[4] = {"DifficultyHardX", "DifficultyHardY", "DifficultyHardZ", "DifficultyHardW"};
     const int normalTexts[4] = {214, 215, 216, 221};
     const int hardTexts[4] = {217, 218, 219, 222};
+    // Each list stands centred under its heading: its lines share one left
+    // edge, as their elements are all as wide as the widest line.  (Placed
+    // 0.12 left of the heading, the list of "Normal" ran out of the panel.)
     for (int i = 0; i < 4; ++i)
     {
         const float y = 0.25f + 0.05f * i;
-        menuAddStaticText(0, m, normal[i], normalTexts[i], 1, -0.27f - extra / 2.0f, y);
-        menuAddStaticText(0, m, hard[i], hardTexts[i], 1, 0.03f, y);
+        menuAddStaticText(0, m, normal[i], normalTexts[i], 1, -0.15f - extra / 2.0f, y);
+        menuAddStaticText(0, m, hard[i], hardTexts[i], 1, 0.16f, y);
     }
 }
 

@@ -4,10 +4,18 @@
 // "00_menu_volume_control_fx.tga" (a wide, flat one for volume knobs), each
 // a warm colour that fades to black towards the edges (the glow is added to
 // what lies under it); and the check box balls "00_menu_checkbox_on.tga"
-// and "00_menu_checkbox_off.tga" on the menus' parchment colour.
+// and "00_menu_checkbox_off.tga" on the menus' parchment colour; the
+// parchment of the menu panels "00_menu_panel.tga" and of the journal's
+// pages "00_journal_page.tga" and of the title "00_title.tga", framed in
+// brown and gold, the journal's tabs "00_journal_button.tga" and
+// "00_journal_button_down.tga", the loading window's prompt
+// "00_loading_button.tga", and the volume slider's groove "00_menu_slider_bar.tga" and brass knob
+// "00_menu_slider_knob.tga".  Every picture is drawn from a few shapes, so
+// the menus look of one hand at any size they are stretched to.
 // Uncompressed 32-bit TGA files, bottom-up.
 //
 //   menugen <folder>
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -88,6 +96,142 @@ bool writeBall(const std::string& path, bool filled)
     }
     return writeFile(path, bytes);
 }
+struct Colour
+{
+    double r, g, b, a;
+};
+
+Colour mix(const Colour& x, const Colour& y, double t)
+{
+    t = t < 0.0 ? 0.0 : (t > 1.0 ? 1.0 : t);
+    return {x.r + (y.r - x.r) * t, x.g + (y.g - x.g) * t, x.b + (y.b - x.b) * t, x.a + (y.a - x.a) * t};
+}
+
+void put(std::vector<uint8_t>& bytes, const Colour& c)
+{
+    auto byte = [](double v) { return static_cast<uint8_t>(255.0 * (v < 0.0 ? 0.0 : (v > 1.0 ? 1.0 : v))); };
+    bytes.push_back(byte(c.b));
+    bytes.push_back(byte(c.g));
+    bytes.push_back(byte(c.r));
+    bytes.push_back(byte(c.a));
+}
+
+const Colour kParchment{0.91, 0.85, 0.71, 1.0};
+const Colour kBrown{0.33, 0.19, 0.11, 1.0};
+const Colour kGold{0.78, 0.60, 0.28, 1.0};
+
+/// Parchment with soft fibres, darker towards its edges, inside a brown
+/// frame with a gold line; ruled adds the faint lines of a notebook page,
+/// ribbon a dark band over the lower quarter for a line of light text.
+bool writeParchment(const std::string& path, int width, int height, bool ruled, bool ribbon = false)
+{
+    std::vector<uint8_t> bytes = header(width, height);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+        {
+            const int edge = std::min(std::min(x, y), std::min(width - 1 - x, height - 1 - y));
+            const double u = (x + 0.5) / width, v = (y + 0.5) / height;
+            const double fibre = 0.025 * std::sin(u * 57.0 + std::sin(v * 13.0) * 3.0) + 0.015 * std::sin(v * 91.0 + u * 7.0);
+            const double vignette = 0.16 * std::pow(std::max(std::fabs(u - 0.5), std::fabs(v - 0.5)) * 2.0, 4.0);
+            Colour c = kParchment;
+            c.r += fibre - vignette;
+            c.g += fibre - vignette;
+            c.b += fibre * 0.8 - vignette * 1.2;
+            if (ruled && edge > 14 && (height - 1 - y) % 16 == 0)
+                c = mix(c, Colour{0.55, 0.62, 0.70, 1.0}, 0.35);
+            const double fromTop = 1.0 - v; // rows go up
+            if (ribbon && fromTop > 0.74 && fromTop < 0.985)
+                c = mix(kBrown, Colour{0.45, 0.27, 0.15, 1.0}, 0.5 + fibre * 8.0);
+            if (edge < 4)
+                c = kBrown;
+            else if (edge == 6 || edge == 7)
+                c = kGold;
+            put(bytes, c);
+        }
+    return writeFile(path, bytes);
+}
+
+/// A tab of the journal: a parchment tongue with a brown edge; the tab of
+/// the page shown is pressed down, darker.
+bool writeTab(const std::string& path, bool down)
+{
+    const int width = 128, height = 64;
+    std::vector<uint8_t> bytes = header(width, height);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+        {
+            const double u = (x + 0.5) / width, v = (y + 0.5) / height;
+            const double ends = std::min(u, 1.0 - u) * width / (height / 2.0);
+            const double rounded = std::min(1.0, std::min(ends, std::min(v, 1.0 - v) * 2.0) * 4.0);
+            const bool rim = std::min(std::min(x, y), std::min(width - 1 - x, height - 1 - y)) < 3;
+            Colour c = rim ? kBrown : mix(kParchment, kGold, down ? 0.45 : 0.1 * v);
+            c.a = rounded;
+            put(bytes, c);
+        }
+    return writeFile(path, bytes);
+}
+
+/// The loading window's prompt: a brass plaque with a "go on" arrow; the
+/// loader pulses it through its grey level.
+bool writePrompt(const std::string& path)
+{
+    const int width = 64, height = 32;
+    std::vector<uint8_t> bytes = header(width, height);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+        {
+            const double u = (x + 0.5) / width, v = (y + 0.5) / height;
+            const double ends = std::min(u, 1.0 - u) * width / (height / 2.0);
+            const double rounded = std::min(1.0, std::min(ends, std::min(v, 1.0 - v) * 2.0) * 4.0);
+            const double ax = (u - 0.42) / 0.2, ay = std::fabs(v - 0.5) / 0.3;
+            const bool arrowhead = ax >= 0.0 && ax <= 1.0 && ay <= 1.0 - ax;
+            Colour c = arrowhead ? kBrown : mix(Colour{1.0, 0.88, 0.55, 1.0}, kGold, std::fabs(v - 0.5) * 2.0);
+            c.a = rounded;
+            put(bytes, c);
+        }
+    return writeFile(path, bytes);
+}
+
+/// A dark rounded groove with a lighter middle line.
+bool writeSliderBar(const std::string& path)
+{
+    const int width = 256, height = 32;
+    std::vector<uint8_t> bytes = header(width, height);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+        {
+            const double dy = std::fabs((y + 0.5) / height * 2.0 - 1.0);
+            const double ends = std::min(x + 0.5, width - x - 0.5) / (height / 2.0);
+            const double inside = std::min(1.0 - dy, ends) * 4.0;
+            Colour c = mix(kBrown, Colour{0.52, 0.36, 0.22, 1.0}, 1.0 - dy);
+            if (dy < 0.12)
+                c = kGold;
+            c.a = inside < 0.0 ? 0.0 : (inside > 1.0 ? 1.0 : inside);
+            put(bytes, c);
+        }
+    return writeFile(path, bytes);
+}
+
+/// A round brass knob lit from the upper left.
+bool writeSliderKnob(const std::string& path)
+{
+    const int size = 32;
+    std::vector<uint8_t> bytes = header(size, size);
+    for (int y = 0; y < size; ++y)
+        for (int x = 0; x < size; ++x)
+        {
+            const double dx = (x + 0.5) / size * 2.0 - 1.0;
+            const double dy = (y + 0.5) / size * 2.0 - 1.0; // rows go up
+            const double d = std::sqrt(dx * dx + dy * dy);
+            const double light = std::hypot(dx + 0.35, dy - 0.35);
+            Colour c = mix(Colour{1.0, 0.90, 0.62, 1.0}, Colour{0.45, 0.30, 0.10, 1.0}, light / 1.3);
+            if (d > 0.82)
+                c = kBrown;
+            c.a = d > 1.0 ? 0.0 : std::min(1.0, (1.0 - d) * 12.0);
+            put(bytes, c);
+        }
+    return writeFile(path, bytes);
+}
 } // namespace
 
 int main(int argc, char** argv)
@@ -103,5 +247,13 @@ int main(int argc, char** argv)
     ok = writeGlow(folder + "/00_menu_volume_control_fx.tga", 128, 16, 1.5) && ok;
     ok = writeBall(folder + "/00_menu_checkbox_on.tga", true) && ok;
     ok = writeBall(folder + "/00_menu_checkbox_off.tga", false) && ok;
+    ok = writeParchment(folder + "/00_menu_panel.tga", 256, 256, false) && ok;
+    ok = writeParchment(folder + "/00_journal_page.tga", 256, 256, true) && ok;
+    ok = writeParchment(folder + "/00_title.tga", 384, 256, false, true) && ok;
+    ok = writePrompt(folder + "/00_loading_button.tga") && ok;
+    ok = writeTab(folder + "/00_journal_button.tga", false) && ok;
+    ok = writeTab(folder + "/00_journal_button_down.tga", true) && ok;
+    ok = writeSliderBar(folder + "/00_menu_slider_bar.tga") && ok;
+    ok = writeSliderKnob(folder + "/00_menu_slider_knob.tga") && ok;
     return ok ? 0 : 1;
 }
