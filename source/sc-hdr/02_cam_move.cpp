@@ -6,6 +6,8 @@
 #include "Object.h"
 #include "Trace.h"
 
+#include <OgreSceneManager.h>
+
 #include <cstdio>
 #include <cstring>
 #include <vector>
@@ -255,9 +257,14 @@ void sc_02_cam_move::roomVisibleGeom(int room, int visible)
 void sc_02_cam_move::setLightVisible(int room, int visible)
 {
     TQ_TRACE(" setLightVisible(int room, int visible)");
+    // A room's lights are numbered from 1 without gaps: the first number
+    // that names no object ends them, which is no fault worth a warning.
     for (int light = 1; light <= 9; ++light)
     {
-        const OBJECT_HANDLE handle = gApp.findObjectHandle(format2("Spot%02d_%02d", light, room));
+        const String name = format2("Spot%02d_%02d", light, room);
+        if (!gApp.mSceneMgr || !gApp.mSceneMgr->hasSceneNode(name))
+            return;
+        const OBJECT_HANDLE handle = gApp.findObjectHandle(name);
         if (!handle)
             return;
         setVisible(handle, visible != 0);

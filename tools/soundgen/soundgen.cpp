@@ -7,7 +7,12 @@
 //       "00_env_16.ogg", the effects "00_01.ogg" and "00_02.ogg", the menu's
 //       volume sample "04_38.ogg", the voices "10101.ogg", "10920.ogg" and
 //       "10921.ogg", the room loop "01_24.ogg" and the logo's jingle
-//       "00_01_harbolt_logo.ogg"
+//       "00_01_harbolt_logo.ogg"; stand-ins for what the scripts of locations
+//       1 and 2 play: the dialogs' voices of both ("10901.ogg" ...,
+//       "20901.ogg" ...), the cut scenes' and effects' numbered sounds
+//       "01_01.ogg" to "01_23.ogg" and "02_01.ogg" to "02_31.ogg", and the
+//       two lines that location 2 borrows, "05_25.ogg" and "05_26.ogg", and
+//       the mini-games' sounds "01_snd_00.ogg" ... "05_snd_02.ogg"
 //   soundgen tone <file> <rate> <channels> <seconds> <frequency> <amplitude>
 //           [<on-seconds> <off-seconds>]
 //       one sine (on every channel), optionally gated: on for on-seconds,
@@ -230,6 +235,32 @@ int main(int argc, char** argv)
         ok = writeVoice(folder + "/10920.ogg") && ok;
         ok = writeVoice(folder + "/10921.ogg") && ok;
         ok = writeJingle(folder + "/00_01_harbolt_logo.ogg") && ok;
+        // The dialogs' voices of locations 1 and 2 (the voice cache loads
+        // each when the location starts).
+        const int voices[][2] = {{10901, 10909}, {10911, 10917}, {20901, 20903}, {20911, 20911}};
+        for (const auto& range : voices)
+            for (int id = range[0]; id <= range[1]; ++id)
+                ok = writeVoice(folder + "/" + std::to_string(id) + ".ogg") && ok;
+        // The numbered sounds of the two locations (01_24 is the room loop
+        // above), each a short sweep of its own pitch, and the lines that
+        // location 2 borrows from location 5.
+        const int numbered[][3] = {{1, 1, 23}, {2, 1, 31}, {5, 25, 26}};
+        for (const auto& row : numbered)
+            for (int n = row[1]; n <= row[2]; ++n)
+            {
+                char name[32];
+                std::snprintf(name, sizeof(name), "/%02d_%02d.ogg", row[0], n);
+                ok = writeEffect(folder + name, 300.0 + 25.0 * n, 500.0 + 20.0 * n * row[0]) && ok;
+            }
+        // The mini-games' clicks and chimes.
+        const char* const puzzles[] = {"01_snd_00", "01_snd_01", "01_snd_02", "01_snd_03", "01_snd_04",
+                                       "01_snd_05", "02_snd_01", "03_snd_01", "05_snd_02"};
+        double pitch = 700.0;
+        for (const char* name : puzzles)
+        {
+            ok = writeEffect(folder + "/" + name + ".ogg", pitch, pitch * 1.5) && ok;
+            pitch += 90.0;
+        }
         return ok ? 0 : 1;
     }
     if (mode == "tone" && (argc == 8 || argc == 10))
