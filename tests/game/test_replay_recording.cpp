@@ -54,11 +54,12 @@ TEST_F(ReplayRecording, TheGameBinaryReplaysARecordedPlayOntoTheSameObjects)
     player.restMs = 1500;
     ASSERT_NO_FATAL_FAILURE(start("-log -nosfx -record"));
     ASSERT_TRUE(player.startNewGame("Anna")) << player.error();
-    expectRoomAndInterfaceShown("location 1 in the recorded run");
 
     tq::Walkthrough walk;
-    if (gApp.findObject("01_az_angar"))
+    const bool rooms = gApp.findObject("01_az_angar") != nullptr;
+    if (rooms)
     {
+        expectRoomAndInterfaceShown("location 1 in the recorded run");
         ASSERT_TRUE(walk.load(std::string(TQ_TEST_SOURCE_DIR) + "/../data/walkthrough/01.txt")) << walk.error;
         walk.steps.resize(static_cast<size_t>(std::max(0, walk.markIndex("half"))));
     }
@@ -95,6 +96,16 @@ TEST_F(ReplayRecording, TheGameBinaryReplaysARecordedPlayOntoTheSameObjects)
         replayed = clicks(tq::readFile(replayDir + "/game.log"));
     }
     EXPECT_EQ(replayed, recorded);
+    if (!rooms)
+    {
+        // The demo room's location shows no room after "New game" (its plan
+        // waits on cut scenes that do not exist): only the clicks count.
+        tq::sendCloseRequest(window);
+        int status = 0;
+        tq::waitForExit(game, 30, status);
+        GTEST_SKIP() << "the game data holds no rooms of location 1 yet: the replay's clicks were checked, not "
+                        "its screen";
+    }
 
     // What the replay shows: the room, not one colour.
     int width = 0, height = 0;
