@@ -3,6 +3,7 @@
 #include "00_ginterface.h"
 #include "00_interface.h"
 #include "00_loader.h"
+#include "00_tutorial.h"
 #include "Application.h"
 #include "Input.h"
 #include "Log.h"
@@ -537,10 +538,23 @@ int GamePlayer::var(const std::string& name)
     return CVirtualScript::getVarI(name);
 }
 
+void GamePlayer::closeTutorial()
+{
+    // A person reads the tutorial's hint and closes it.
+    sc_00_tutorial* tutorial = scriptNamed<sc_00_tutorial>("00_tutorial");
+    float x = 0.0f, y = 0.0f;
+    if (tutorial && tutorial->menu.state == 2 && elementPoint("TutorialSkipButton", x, y))
+    {
+        ++mTutorialsClosed;
+        clickAt(x, y);
+    }
+}
+
 bool GamePlayer::waitUntil(const std::function<bool()>& done, int budget, const std::string& what)
 {
     for (int i = 0; i < budget; ++i)
     {
+        closeTutorial();
         if (done())
             return true;
         frame();

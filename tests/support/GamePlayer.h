@@ -31,6 +31,8 @@ public:
     bool perform(const Walkthrough& walk, const WalkStep& step);
 
     const std::string& error() const { return mError; }
+    /// Tutorial hint windows closed so far.
+    int tutorialsClosed() const { return mTutorialsClosed; }
     /// Frames run so far.
     int frames() const { return mFrames; }
 
@@ -95,6 +97,8 @@ private:
     bool dragItem(int item, const std::string& target, int budget);
     bool turnTo(int camera, int budget);
     bool fail(const std::string& why);
+    /// Closes the tutorial's hint window when it is shown.
+    void closeTutorial();
     /// Frames until restMs of game time have passed.
     void rest();
     /// The first forbidden line logged since the last check, or empty.
@@ -105,6 +109,7 @@ private:
     std::string mError;
     std::string mStep;
     int mFrames = 0;
+    int mTutorialsClosed = 0;
     size_t mLogSeen = 0;
     float mX = 0.5f;
     float mY = 0.5f;
