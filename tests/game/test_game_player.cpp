@@ -100,6 +100,7 @@ TEST_F(GamePlayerOnPlates, EveryFailingStepSaysWhichStepAndWhatItWaitedFor)
 {
     world.plate("front", 0.0f, 0.0f, -9.0f);
     world.plate("behind_camera", 0.0f, 0.0f, 10.0f);
+    CVirtualScript::setVarI("cur_room", 1);
     const struct
     {
         const char* line;
@@ -110,6 +111,8 @@ TEST_F(GamePlayerOnPlates, EveryFailingStepSaysWhichStepAndWhatItWaitedFor)
         {"wait door@open 1 budget=12\n", "w.txt:1 'wait door@open 1 budget=12': waited 12 frames (0.4 s of game time) for "
                                          "door@open to be 1"},
         {"use 101 front budget=5\n", "item 101 is not in the inventory"},
+        {"camera 9\n", "w.txt:1 'camera 9': no zone of room 1 flies into camera 9"},
+        {"room 3\n", "w.txt:1 'room 3': no exit of room 1 leads to room 3"},
     };
     for (const auto& row : cases)
     {

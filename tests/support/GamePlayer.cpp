@@ -1,8 +1,11 @@
 #include "GamePlayer.h"
 
+#include "00_exit.h"
 #include "00_ginterface.h"
 #include "00_interface.h"
 #include "00_loader.h"
+#include "00_near_open_zone.h"
+#include "00_near_plane_zone.h"
 #include "00_tutorial.h"
 #include "Application.h"
 #include "Input.h"
@@ -20,7 +23,9 @@
 #include <ois/OISMouse.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
+#include <cstring>
 
 namespace tq
 {
@@ -71,6 +76,41 @@ int slotOf(int item)
     }
     return -1;
 }
+/// An integer parameter of an object's node; 0 when it has none.
+int paramOf(const CObject* object, const char* name)
+{
+    auto it = object->mParams.find(name);
+    return it == object->mParams.end() ? 0 : std::atoi(it->second.c_str());
+}
+
+/// The room an object of the location belongs to, from its name
+/// ("02_03_az_..." lies in room 3; location 1 has one room and names
+/// without it).
+int roomOf(const CObject* object)
+{
+    const char* name = object->getNodeName();
+    if (!name || std::strlen(name) < 6 || name[2] != '_' || !std::isdigit(name[3]) || !std::isdigit(name[4]) ||
+        name[5] != '_')
+        return 1;
+    return (name[3] - '0') * 10 + (name[4] - '0');
+}
+
+/// Shown objects of the current room whose script is T and for which the
+/// test holds; the first such, or null.
+template <class T>
+CObject* findInRoom(const std::function<bool(CObject*)>& test)
+{
+    const int room = GamePlayer::var("cur_room");
+    for (int slot = 0; slot < CObjectCollectorTempl::kSlots; ++slot)
+    {
+        CObject* object = gObjectCollector.at(slot);
+        if (!object || !object->getScript() || !dynamic_cast<T*>(object->getScript()) || roomOf(object) != room)
+            continue;
+        if (object->getNode() && test(object))
+            return object;
+    }
+    return nullptr;
+}
 } // namespace
 
 GamePlayer::GamePlayer(std::function<void()> frame) : mFrame(std::move(frame))
@@ -120,7 +160,9 @@ bool GamePlayer::perform(const Walkthrough& walk, const WalkStep& step)
              waitUntil([&] { return var("cur_cam") != before && settled(); }, budget, "the turn to end");
     }
     else if (verb == "camera")
-        ok = turnTo(std::atoi(a[0].c_str()), budget);
+        ok = goToCamera(std::atoi(a[0].c_str()), budget);
+    else if (verb == "room")
+        ok = goToRoom(std::atoi(a[0].c_str()), budget);
     else if (verb == "back")
         ok = clickButton(3, sc_00_ginterface::ID_BACK, budget) &&
              waitUntil([&] { return settled(); }, budget, "the flight out of the close-up");
@@ -250,6 +292,60 @@ bool GamePlayer::dragItem(int item, const std::string& target, int budget)
     moveTo(0.5f, 0.5f);
     frames(30);
     return clickObject(target, budget);
+}
+
+bool GamePlayer::goToCamera(int camera, int budget)
+{
+    if (!waitUntil([&] { return settled(); }, budget, "the game to settle"))
+        return false;
+    if (var("cur_cam") == camera)
+        return true;
+    // Out of a close-up first, as a person would.
+    if (var("cur_cam") > 4)
+    {
+        const int before = var("cur_cam");
+        if (!clickButton(3, sc_00_ginterface::ID_BACK, budget) ||
+            !waitUntil([&] { return var("cur_cam") != before && settled(); }, budget, "the flight out of the close-up"))
+            return false;
+        if (var("cur_cam") == camera)
+            return true;
+    }
+    if (camera <= 4)
+        return turnTo(camera, budget);
+    // A close-up is reached through the room's zone that flies into it,
+    // from the camera the zone works from.
+    auto fliesThere = [&](CObject* zone) { return paramOf(zone, "cam_in") == camera; };
+    CObject* zone = findInRoom<sc_00_near_plane_zone>(fliesThere);
+    if (!zone)
+        zone = findInRoom<sc_00_near_open_zone>(fliesThere);
+    if (!zone)
+        return fail("no zone of room " + std::to_string(var("cur_room")) + " flies into camera " +
+                    std::to_string(camera));
+    const int from = paramOf(zone, "cur_cam") != 0 ? paramOf(zone, "cur_cam") : paramOf(zone, "cam_out");
+    if (from != 0 && from != var("cur_cam") && !turnTo(from, budget))
+        return false;
+    return clickObject(zone->getNodeName(), budget) &&
+           waitUntil([&] { return var("cur_cam") == camera && settled(); }, budget,
+                     "the flight into camera " + std::to_string(camera));
+}
+
+bool GamePlayer::goToRoom(int room, int budget)
+{
+    if (!waitUntil([&] { return settled(); }, budget, "the game to settle"))
+        return false;
+    if (var("cur_room") == room)
+        return true;
+    if (var("cur_cam") > 4 && !goToCamera(1, budget))
+        return false;
+    CObject* exit = findInRoom<sc_00_exit>([&](CObject* o) { return paramOf(o, "to_room") == room; });
+    if (!exit)
+        return fail("no exit of room " + std::to_string(var("cur_room")) + " leads to room " + std::to_string(room));
+    const int from = paramOf(exit, "cur_cam");
+    if (from != 0 && from != var("cur_cam") && !turnTo(from, budget))
+        return false;
+    return clickObject(exit->getNodeName(), budget) &&
+           waitUntil([&] { return var("cur_room") == room && settled(); }, budget,
+                     "the way into room " + std::to_string(room));
 }
 
 bool GamePlayer::turnTo(int camera, int budget)

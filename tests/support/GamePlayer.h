@@ -95,7 +95,13 @@ private:
     bool clickElement(const std::string& name, int budget);
     bool clickButton(int mid, int id, int budget);
     bool dragItem(int item, const std::string& target, int budget);
+    /// Turns with the arrows to a camera of the ring (1 to 4).
     bool turnTo(int camera, int budget);
+    /// Any camera of the room: the ring by turning, a close-up through the
+    /// room's zone whose "cam_in" is that camera.
+    bool goToCamera(int camera, int budget);
+    /// Through the exit of the current room whose "to_room" is that room.
+    bool goToRoom(int room, int budget);
     bool fail(const std::string& why);
     /// Closes the tutorial's hint window when it is shown.
     void closeTutorial();

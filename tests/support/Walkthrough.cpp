@@ -20,7 +20,8 @@ const VerbRow kVerbs[] = {
     {"use", 2},     // drag an item (id) from the inventory onto an object
     {"element", 1}, // click an overlay element
     {"turn", 1},    // the turn arrow "left" or "right"
-    {"camera", 1},  // turn until the view is at this camera of the room
+    {"camera", 1},  // go to this camera of the room: turn, or fly into a close-up
+    {"room", 1},    // go through the exit that leads to this room
     {"back", 0},    // the back button of a close-up
     {"skip", 0},    // the skip button of a cut scene or a mini-game
     {"dialog", 0},  // wait for the dialog under way to end
