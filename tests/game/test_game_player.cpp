@@ -54,6 +54,19 @@ TEST(Walkthrough, ReadsStepsWithBudgetsAndMarksAndRefusesBadLinesByNumber)
     EXPECT_NE(walk.error.find("cannot read"), std::string::npos);
 }
 
+TEST(Walkthrough, EveryLocationsWalkthroughReadsAndEndsOnTheNextLocation)
+{
+    for (const char* file : {"01.txt", "02.txt"})
+    {
+        tq::Walkthrough walk;
+        ASSERT_TRUE(walk.load(std::string(TQ_TEST_SOURCE_DIR) + "/../data/walkthrough/" + file)) << walk.error;
+        EXPECT_GT(walk.markIndex("half"), 0) << file;
+        ASSERT_FALSE(walk.steps.empty());
+        const tq::WalkStep& last = walk.steps.back();
+        EXPECT_EQ(last.text.compare(0, 12, "wait cur_loc"), 0) << file << " ends with " << last.text;
+    }
+}
+
 class GamePlayerOnPlates : public ::testing::Test
 {
 protected:
