@@ -15,6 +15,7 @@
 
 #include <OgreCamera.h>
 #include <OgreSceneNode.h>
+#include <Overlay/OgreOverlay.h>
 #include <Overlay/OgreOverlayContainer.h>
 #include <Overlay/OgreOverlayElement.h>
 #include <Overlay/OgreOverlayManager.h>
@@ -181,9 +182,9 @@ bool GamePlayer::perform(const Walkthrough& walk, const WalkStep& step)
                        "the dialog to end");
     else if (verb == "journal")
         ok = clickButton(0, sc_00_ginterface::ID_JOURNAL, budget) &&
-             waitUntil([&] { return !settled(); }, 120, "the journal to open") &&
+             waitUntil([&] { return overlayShown("JournalOverlay"); }, 300, "the journal to open") &&
              (frames(30), clickAt(0.5f, 0.5f), true) &&
-             waitUntil([&] { return settled(); }, budget, "the journal to close");
+             waitUntil([&] { return !overlayShown("JournalOverlay") && settled(); }, budget, "the journal to close");
     else if (verb == "wait")
     {
         const int value = std::atoi(a[1].c_str());
@@ -599,7 +600,9 @@ bool GamePlayer::elementPoint(const std::string& name, float& x, float& y)
 bool GamePlayer::buttonPoint(int mid, int id, float& x, float& y)
 {
     sc_00_ginterface* gi = gameInterface();
-    if (!gi || gi->menus[mid].state != 2)
+    // The interface's buttons act only while it takes the player's input
+    // (not while a document, a menu or a flight holds it).
+    if (!gi || gi->menus[mid].state != 2 || gi->interfaceActive != 1)
         return false;
     const sc_00_ginterface::__MENU_ITEM& it = gi->menus[mid].items[id];
     // Only a button fully shown and at rest takes a click.
@@ -608,6 +611,12 @@ bool GamePlayer::buttonPoint(int mid, int id, float& x, float& y)
     x = it.main.scrPos.x + it.main.scrSize.x / 2.0f;
     y = it.main.scrPos.y + it.main.scrSize.y / 2.0f;
     return x > 0.0f && x < 1.0f && y > 0.0f && y < 1.0f;
+}
+
+bool GamePlayer::overlayShown(const std::string& name)
+{
+    Ogre::Overlay* overlay = Ogre::OverlayManager::getSingleton().getByName(name);
+    return overlay && overlay->isVisible();
 }
 
 bool GamePlayer::menuShown(int mid)

@@ -66,6 +66,8 @@ public:
     /// The middle of a button of the in-game interface (menu, id) while it
     /// is shown and takes clicks.
     bool buttonPoint(int mid, int id, float& x, float& y);
+    /// An overlay is shown.
+    static bool overlayShown(const std::string& name);
     /// A menu of the main-menu script is shown and takes clicks.
     static bool menuShown(int mid);
     /// Nothing is under way that a person would wait for: no flight, no
