@@ -95,14 +95,18 @@ protected:
             EXPECT_TRUE(overlay && overlay->isVisible()) << when << ": the overlay " << name << " is not shown";
         }
         if (HasFailure())
-        {
-            const std::string shot = std::filesystem::temp_directory_path().string() + "/tq_play_" +
-                                     std::to_string(getpid()) + "_" + std::to_string(player.frames()) + ".png";
-            unsigned long window = 0;
-            gApp.mWindow->getCustomAttribute("WINDOW", &window);
-            if (shell("import -window " + std::to_string(window) + " " + shot + " 2>/dev/null"))
-                ADD_FAILURE() << "the screen is in " << shot;
-        }
+            ADD_FAILURE() << "the screen is in " << screenshot();
+    }
+
+    /// The window's picture in a file of the temporary folder; its path.
+    std::string screenshot()
+    {
+        const std::string shot = std::filesystem::temp_directory_path().string() + "/tq_play_" +
+                                 std::to_string(getpid()) + "_" + std::to_string(player.frames()) + ".png";
+        unsigned long window = 0;
+        gApp.mWindow->getCustomAttribute("WINDOW", &window);
+        return shell("import -window " + std::to_string(window) + " " + shot + " 2>/dev/null") ? shot
+                                                                                              : "(no screenshot)";
     }
 
     std::string gameDir() const { return mDir.path() + "/game"; }

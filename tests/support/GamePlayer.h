@@ -73,6 +73,9 @@ public:
     /// Nothing is under way that a person would wait for: no flight, no
     /// fade, no loading, play handed over.
     bool settled() const;
+    /// The first forbidden line logged since the last look (the last step,
+    /// or the menus and loads between walkthroughs), or empty.
+    std::string logFault() { return newFault(); }
     /// A game variable as an integer (0 when unset).
     static int var(const std::string& name);
 
