@@ -43,12 +43,23 @@ protected:
         return left;
     }
 
+    /// Every thread of the location's interface as last seen, "name:task/count".
+    std::vector<std::string> threadsNow()
+    {
+        std::vector<std::string> all;
+        for (const auto& t : mLastThreads)
+            all.push_back(t.first + ":" + std::to_string(t.second.first) + "/" + std::to_string(t.second.second));
+        return all;
+    }
+
     /// Plays a location's walkthrough to its end, watching the threads.
     void playLocation(const tq::Walkthrough& walk, int from, int to)
     {
         const auto begin = std::chrono::steady_clock::now();
         const int framesBefore = player.frames();
-        ASSERT_TRUE(player.play(walk, from, to)) << player.error() << "; the screen is in " << screenshot();
+        ASSERT_TRUE(player.play(walk, from, to)) << player.error() << "; the threads stand at "
+                                                 << ::testing::PrintToString(threadsNow())
+                                                 << "; the screen is in " << screenshot();
         const double seconds =
             std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count();
         std::printf("%s steps %d..%d: %d frames, %.1f s of game time, %.1f s\n", walk.name.c_str(), from,
@@ -104,6 +115,9 @@ TEST_F(PlayLocations, NewGameThroughLocationsOneAndTwoWithASaveAndContinueHalfWa
     }, 600, "the name box of the first run")) << player.error();
     EXPECT_GE(coloursIn(0.1f, 0.1f, 0.9f, 0.9f), 8) << "the main menu is not drawn";
 
+    // The menus' own lines (save slots looked for, the logos) are not the
+    // location's; the log is watched from the new game on.
+    player.logFault();
     ASSERT_TRUE(player.startNewGame("Anna")) << player.error();
     ASSERT_TRUE(gApp.findObject("01_az_angar")) << "location 1 loaded without its rooms";
     expectRoomAndInterfaceShown("location 1 after the new game's load");

@@ -423,9 +423,13 @@ bool GamePlayer::enterLocation(int budget)
     return waitUntil([&] {
         sc_00_ginterface* gi = gameInterface();
         sc_00_loader* loader = scriptNamed<sc_00_loader>("00_loader");
-        if (loader && loader->keyWait)
+        // One click once the window waits for it; it stays up a moment.
+        if (loader && loader->keyWait && loader->keyArmed)
             clickAt(0.02f, 0.02f);
-        return gi && gi->playMode != 0 && gi->playMode != 4 && loader && loader->state == 0 &&
+        // The interface may be in play behind the window before its
+        // pictures are drawn; the window waits for its click even then.
+        const bool windowWaits = loader && loader->keyWait && loader->keyArmed;
+        return gi && gi->playMode != 0 && gi->playMode != 4 && loader && loader->state == 0 && !windowWaits &&
                gApp.mInput->cursorOn();
     }, budget, "the location to load and hand over the mouse");
 }
@@ -602,9 +606,13 @@ bool GamePlayer::buttonPoint(int mid, int id, float& x, float& y)
     sc_00_ginterface* gi = gameInterface();
     // The interface's buttons act only while it takes the player's input
     // (not while a document, a menu or a flight holds it).
-    if (!gi || gi->menus[mid].state != 2 || gi->interfaceActive != 1)
+    if (!gi || gi->interfaceActive != 1)
         return false;
     const sc_00_ginterface::__MENU_ITEM& it = gi->menus[mid].items[id];
+    // Some buttons (skip, back) stand without their menu, as in a cut
+    // scene, whose bar is hidden.
+    if (gi->menus[mid].state != 2 && !(it.flags & 0x40))
+        return false;
     // Only a button fully shown and at rest takes a click.
     if (it.disabled || it.showState != 2 || it.shift < 1.0f)
         return false;
@@ -646,7 +654,7 @@ int GamePlayer::var(const std::string& name)
 void GamePlayer::closeTutorial()
 {
     // A person reads the tutorial's hint and closes it.
-    sc_00_tutorial* tutorial = scriptNamed<sc_00_tutorial>("00_tutorial");
+    sc_00_tutorial* tutorial = scriptNamed<sc_00_tutorial>("tutorial");
     float x = 0.0f, y = 0.0f;
     if (tutorial && tutorial->menu.state == 2 && elementPoint("TutorialSkipButton", x, y))
     {
@@ -668,7 +676,34 @@ bool GamePlayer::waitUntil(const std::function<bool()>& done, int budget, const 
         return true;
     char seconds[32];
     std::snprintf(seconds, sizeof(seconds), "%.1f", budget * frameSeconds);
-    return fail("waited " + std::to_string(budget) + " frames (" + seconds + " s of game time) for " + what);
+    return fail("waited " + std::to_string(budget) + " frames (" + seconds + " s of game time) for " + what +
+                "; " + state());
+}
+
+std::string GamePlayer::state() const
+{
+    std::string s = "room " + std::to_string(var("cur_room")) + ", camera " + std::to_string(var("cur_cam"));
+    if (var("is_camera_moving") != 0)
+        s += " (moving)";
+    if (sc_00_ginterface* gi = gameInterface())
+    {
+        s += ", play mode " + std::to_string(gi->playMode) + ", interface " +
+             (gi->interfaceActive == 1 ? "active" : "inactive") + ", menus shown:";
+        for (int m = 0; m < sc_00_ginterface::kMenus; ++m)
+            if (gi->menus[m].state == 2)
+                s += " " + std::to_string(m);
+    }
+    else
+        s += ", no in-game interface";
+    if (sc_00_loader* loader = scriptNamed<sc_00_loader>("00_loader"))
+        s += ", loader state " + std::to_string(loader->state) + (loader->keyWait && loader->keyArmed ? " (waits for a click)" : "") +
+             (overlayShown("loadingWindow") ? ", loading window shown" : "");
+    if (sc_00_tutorial* tutorial = scriptNamed<sc_00_tutorial>("tutorial"))
+        s += ", tutorial window state " + std::to_string(tutorial->menu.state);
+    if (CVirtualScript::getConfigI("is_dialog_start") != 0)
+        s += ", a dialog runs";
+    s += gApp.mInput && gApp.mInput->cursorOn() ? ", cursor on" : ", cursor off";
+    return s;
 }
 
 void GamePlayer::frames(int n)

@@ -76,6 +76,9 @@ public:
     /// The first forbidden line logged since the last look (the last step,
     /// or the menus and loads between walkthroughs), or empty.
     std::string logFault() { return newFault(); }
+    /// What a person would see of the game's state, for messages: room,
+    /// camera, play mode, the interface's menus, the loader, the tutorial.
+    std::string state() const;
     /// A game variable as an integer (0 when unset).
     static int var(const std::string& name);
 
