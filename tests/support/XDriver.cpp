@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
+#include <set>
 #include <sstream>
 #include <sys/wait.h>
 #include <time.h>
@@ -170,6 +171,33 @@ bool windowPixel(unsigned long window, int x, int y, unsigned& rgb)
     }
     XCloseDisplay(display);
     return ok;
+}
+
+int windowColours(unsigned long window, float left, float top, float right, float bottom)
+{
+    int width = 0, height = 0;
+    if (!windowSize(window, width, height) || width <= 0 || height <= 0)
+        return 0;
+    Display* display = XOpenDisplay(nullptr);
+    if (!display)
+        return 0;
+    XImage* image = XGetImage(display, window, 0, 0, static_cast<unsigned>(width), static_cast<unsigned>(height),
+                              AllPlanes, ZPixmap);
+    std::set<unsigned long> colours;
+    if (image)
+    {
+        const int grid = 32;
+        for (int i = 0; i < grid; ++i)
+            for (int j = 0; j < grid; ++j)
+            {
+                const int x = static_cast<int>((left + (right - left) * (i + 0.5f) / grid) * width);
+                const int y = static_cast<int>((top + (bottom - top) * (j + 0.5f) / grid) * height);
+                colours.insert(XGetPixel(image, x, y));
+            }
+        XDestroyImage(image);
+    }
+    XCloseDisplay(display);
+    return static_cast<int>(colours.size());
 }
 
 pid_t forkDriver(const std::function<bool()>& fn)

@@ -37,6 +37,10 @@ bool sendCloseRequest(unsigned long window);
 /// Colour of one pixel of the window as 0xRRGGBB; false when unreadable.
 bool windowPixel(unsigned long window, int x, int y, unsigned& rgb);
 
+/// How many colours the window shows in a rectangle given as fractions of
+/// its size, sampled on a 32 x 32 grid of one capture; 0 when unreadable.
+int windowColours(unsigned long window, float left, float top, float right, float bottom);
+
 /// Runs fn in a child process (while the test's own thread sits in a modal
 /// window); its result becomes the child's exit status.
 pid_t forkDriver(const std::function<bool()>& fn);
