@@ -166,7 +166,7 @@ TEST_F(GameStart, SetupDialogCancelEndsTheRunQuietlyAndKeepsTheSavedOptions)
 TEST_F(GameStart, AMissingFontDefinitionIsWrittenBeforeItIsNeededAndTheGameStarts)
 {
     ASSERT_TRUE(std::filesystem::remove(gameDir() + "/media/font.fontdef"));
-    const pid_t game = start({"-info"});
+    const pid_t game = start({"-info", "-log"});
     const unsigned long window = tq::waitForWindow("\\(FPS: ", 90, game);
     ASSERT_NE(window, 0u) << errors(0);
     EXPECT_EQ(errors(0).find("An exception has occured!"), std::string::npos) << errors(0);
@@ -181,7 +181,7 @@ TEST_F(GameStart, AMissingFontDefinitionIsWrittenBeforeItIsNeededAndTheGameStart
     EXPECT_TRUE(endsCleanly(game, 60)) << errors(0);
 
     // The next start finds the definition and needs no new one.
-    const pid_t again = start({"-info"});
+    const pid_t again = start({"-info", "-log"});
     const unsigned long second = tq::waitForWindow("\\(FPS: ", 90, again);
     ASSERT_NE(second, 0u) << errors(1);
     EXPECT_EQ(errors(1).find("font definition"), std::string::npos) << errors(1);
@@ -194,7 +194,7 @@ TEST_F(GameStart, ACutFontDefinitionIsReplacedWhereItLies)
     const std::string path = gameDir() + "/media/font.fontdef";
     const std::string whole = tq::readFile(path);
     ASSERT_TRUE(tq::writeFile(path, whole.substr(0, whole.size() / 2)));
-    const pid_t game = start({"-info"});
+    const pid_t game = start({"-info", "-log"});
     const unsigned long window = tq::waitForWindow("\\(FPS: ", 90, game);
     ASSERT_NE(window, 0u) << errors(0);
     EXPECT_NE(errors(0).find("\nWARNING: The font definition font.fontdef is damaged; writing media/font.fontdef"),
