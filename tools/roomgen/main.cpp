@@ -406,7 +406,12 @@ void writeTexts(std::ostream& out, const std::vector<std::pair<int, std::string>
         return;
     out << "    <strings_table lang=\"en\">\n";
     for (const auto& t : texts)
-        out << "        <str id=\"" << t.first << "\"><en data=\"" << xmlEscape(t.second) << "\"/></str>\n";
+    {
+        // The string tables look ids up as five digits ("00109").
+        char id[16];
+        std::snprintf(id, sizeof id, "%05d", t.first);
+        out << "        <str id=\"" << id << "\"><en data=\"" << xmlEscape(t.second) << "\"/></str>\n";
+    }
     out << "    </strings_table>\n";
 }
 
