@@ -412,7 +412,10 @@ void sc_00_interface::menuShow(int mid)
 {
     TQ_TRACE(" menuShow(int mid)");
     MENU& menu = mMenus[mid];
-    sendNotifyByName("00_interf_bk", mid == MENU_NAME ? 10 : 11, getOwner());
+    // The turning figures behind the menus stand in the main menu's scene
+    // only; the in-game menus have nothing behind them to tell.
+    if (CObject* background = gApp.findObject("00_interf_bk"))
+        sendNotify(background->getHandle(), getOwner(), mid == MENU_NAME ? 10 : 11);
     // The alpha stays: a menu on its way out comes back from where it is.
     menu.state = 1;
     // Every border's overlay: the panels of one menu may lie in overlays of

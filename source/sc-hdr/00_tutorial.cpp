@@ -14,6 +14,8 @@ const char* const kLightTextures[3] = {"00_menu_button.tga", "00_menu_checkbox_l
                                         "00_inv_tutorial_button_fx.tga"};
 const float kLineHeight = 0.03125f;
 const float kWindowWidth = 0.43f;
+/// The least room between the window and the screen's edges.
+const float kScreenMargin = 0.01f;
 const int kTextWidth = 32;
 
 /// One step's target object per camera 1 to 4, and the side of the window.
@@ -290,6 +292,10 @@ void sc_00_tutorial::showTut(int s)
     }
     b.y1 = y - (h + 0.06f);
     b.x1 = left ? x - kWindowWidth : x;
+    // A target beside or behind the camera would carry the window, and the
+    // only way to close it, off the screen: it stays whole on the screen.
+    b.x1 = std::min(std::max(b.x1, kScreenMargin), 1.0f - kScreenMargin - kWindowWidth);
+    b.y1 = std::min(std::max(b.y1, kScreenMargin), 1.0f - kScreenMargin - h);
 
     ITEM& pointer = menu.items[arrow];
     const char* o = overlayOf(pointer);

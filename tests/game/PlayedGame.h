@@ -21,6 +21,8 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <iostream>
 #include <set>
 #include <string>
 #include <unistd.h>
@@ -44,6 +46,14 @@ protected:
     }
     void TearDown() override
     {
+        // A failed play leaves the game's log beside its screenshots.
+        if (HasFailure())
+        {
+            const std::string log = std::filesystem::temp_directory_path().string() + "/tq_play_" +
+                                    std::to_string(getpid()) + ".log";
+            std::ofstream(log) << Log::captured();
+            std::cout << "the game's log is in " << log << "\n";
+        }
         // Shut down while the plug-ins' statics still stand.
         delete gApp.mInput;
         gApp.mInput = nullptr;

@@ -106,7 +106,7 @@ TEST_F(PlayLocations, NewGameThroughLocationsOneAndTwoWithASaveAndContinueHalfWa
     // every step below has to work.
     if (!hasRooms(1))
         GTEST_SKIP() << "the game data holds no rooms of location 1 yet";
-    ASSERT_NO_FATAL_FAILURE(start("-log -nosfx"));
+    ASSERT_NO_FATAL_FAILURE(start("-log"));
     player.afterFrame = [this] { noteThreads(); };
     // The main menu's scene after the logos: drawn, not one colour.
     ASSERT_TRUE(player.waitUntil([&] {

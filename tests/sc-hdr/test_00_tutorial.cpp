@@ -202,4 +202,43 @@ TEST_F(Tutorial, StepWithoutItsObjectWarnsAndStaysOnScreen)
     EXPECT_LE(border->getLeft() + border->getWidth(), 1.0f);
     EXPECT_LE(border->getTop() + border->getHeight(), 1.0f);
 }
+
+TEST_F(Tutorial, StepWhoseTargetLiesOffTheScreenKeepsTheWindowOnIt)
+{
+    // The camera looks down -Z from the origin; each target lies where the
+    // step's pointer would carry the window past an edge of the screen.
+    Ogre::SceneNode* eye = gApp.mSceneMgr->getRootSceneNode()->createChildSceneNode();
+    Ogre::Camera* camera = gApp.mSceneMgr->createCamera("TutorialTestCamera");
+    camera->setNearClipDistance(1.0f);
+    camera->setAspectRatio(4.0f / 3.0f);
+    eye->attachObject(camera);
+    gApp.mCamera = camera;
+    CObject* target = engine.addObject("01_az_gazeta04_02_msz");
+    const struct
+    {
+        Ogre::Vector3 where;
+        const char* what;
+    } cases[] = {
+        {{-500.0f, 0.0f, -100.0f}, "far left"},
+        {{500.0f, 0.0f, -100.0f}, "far right"},
+        {{0.0f, 300.0f, -100.0f}, "above"},
+        {{0.0f, -300.0f, -100.0f}, "below"},
+        {{0.0f, 0.0f, 100.0f}, "behind the camera"},
+    };
+    CVirtualScript::setVarI("cur_cam", 1);
+    for (const auto& c : cases)
+    {
+        target->getNode()->setPosition(c.where);
+        engine.notify(tutorial, 1, iface); // step 0 on camera 1
+        engine.frames(25, kTick);
+        const Ogre::OverlayElement* border = element("MainBorder");
+        EXPECT_GE(border->getLeft(), 0.0f) << c.what;
+        EXPECT_GE(border->getTop(), 0.0f) << c.what;
+        EXPECT_LE(border->getLeft() + border->getWidth(), 1.0f) << c.what;
+        EXPECT_LE(border->getTop() + border->getHeight(), 1.0f) << c.what;
+        engine.notify(tutorial, 100, iface);
+        engine.frames(25, kTick);
+    }
+    gApp.mCamera = nullptr;
+}
 } // namespace

@@ -9,6 +9,7 @@
 #include "Log.h"
 #include "TestSupport.h"
 #include "VirtualScript.h"
+#include "dsi/dotSceneLoader.h"
 
 #include <OgreEntity.h>
 #include <OgreFrameListener.h>
@@ -376,6 +377,33 @@ TEST_F(ApiRender, RttErrors)
     CVirtualScript::rttSetVisibilityMask("view", 0x10);
     EXPECT_EQ(target->getViewport(0)->getVisibilityMask(), 0x10u);
 }
+TEST_F(ApiRender, MaterialNamingASceneRenderTextureShowsItOnceTheSceneMakesIt)
+{
+    // The material script is read first and takes the texture's name ahead.
+    const std::string script = "material picture { technique { pass { texture_unit { texture picture_rtt } } } }";
+    Ogre::DataStreamPtr stream(new Ogre::MemoryDataStream(const_cast<char*>(script.data()), script.size(), false));
+    Ogre::MaterialManager::getSingleton().parseScript(stream, "General");
+    Ogre::MaterialPtr material = Ogre::MaterialManager::getSingleton().getByName("picture");
+    ASSERT_TRUE(material);
+    material->load();
+
+    std::system(("mkdir -p '" + dir.file("scenes") + "'").c_str());
+    tq::writeFile(dir.file("scenes/pictures.scene"),
+                  "<scene formatVersion=\"0.2.0\"><nodes><node name=\"eye2\"><camera name=\"pictures\">"
+                  "<rtt name=\"picture_rtt\" x=\"64\" y=\"64\" visibleFlag=\"-1\"/></camera></node></nodes></scene>");
+    Ogre::ResourceGroupManager::getSingleton().addResourceLocation(dir.file("scenes"), "FileSystem", "General");
+    Log::captureBegin();
+    dsi::dotSceneLoader loader;
+    loader.load("pictures.scene", "General", gApp.mSceneMgr, gApp.mWindow, nullptr, false, false, false);
+    EXPECT_EQ(Log::captured().find("ERROR"), std::string::npos) << Log::captured();
+
+    Ogre::TexturePtr texture = Ogre::TextureManager::getSingleton().getByName("picture_rtt");
+    ASSERT_TRUE(texture);
+    EXPECT_TRUE(texture->getUsage() & Ogre::TU_RENDERTARGET);
+    Ogre::TextureUnitState* unit = material->getTechnique(0)->getPass(0)->getTextureUnitState(0);
+    EXPECT_EQ(unit->_getTexturePtr(), texture) << "the material still shows the name's stand-in";
+}
+
 TEST_F(ApiRender, TextureNamesFallBackToDdsPngJpg)
 {
     Ogre::MaterialPtr m = Ogre::MaterialManager::getSingleton().create("page", "General");

@@ -42,6 +42,10 @@ const int kHoldFrames = 3;
 // Budgets in frames of the verbs, unless a step gives its own.
 const int kClickBudget = 900;
 const int kLongBudget = 6000;
+// Between an introduction's last scene and the room's first view the game
+// may hand over the mouse for a moment; play is handed over for good when
+// it stays so for a second.
+const int kHandOverFrames = 30;
 
 template <class T>
 T* scriptNamed(const char* name)
@@ -259,6 +263,9 @@ bool GamePlayer::clickButton(int mid, int id, int budget)
     if (!waitUntil([&] { return buttonPoint(mid, id, x, y); }, budget, what + " to be shown"))
         return false;
     clickAt(x, y);
+    // Over a button the scene takes no clicks and the cursor stays off: the
+    // hand goes back to the view.
+    moveTo(0.5f, 0.45f);
     return true;
 }
 
@@ -272,12 +279,18 @@ bool GamePlayer::dragItem(int item, const std::string& target, int budget)
     sc_00_ginterface* gi = gameInterface();
     if (!gi)
         return fail("no in-game interface");
-    // The inventory bar slides in while the cursor is near the bottom.
-    const std::string element = gi->slots[slot].picture.sPan1;
+    // The inventory bar slides in while the cursor is near the bottom; the
+    // picture takes the press where the interface draws it, once it rests.
+    const sc_00_ginterface::_ITEM& picture = gi->slots[slot];
+    const std::string element = picture.picture.sPan2.empty() ? picture.picture.sPan1 : picture.picture.sPan2;
     float ix = 0.0f, iy = 0.0f;
     if (!waitUntil([&] {
             moveTo(0.5f, 0.95f);
-            return elementPoint(element, ix, iy);
+            if (!picture.ready || picture.flyKind != 0 || !elementPoint(element, ix, iy))
+                return false;
+            ix = picture.picture.scrPos.x + picture.picture.scrSize.x / 2.0f;
+            iy = picture.picture.scrPos.y + picture.picture.scrSize.y / 2.0f;
+            return true;
         }, kClickBudget, "item " + std::to_string(item) + " to show in its slot"))
         return false;
     rest();
@@ -288,7 +301,15 @@ bool GamePlayer::dragItem(int item, const std::string& target, int budget)
     release();
     if (!waitUntil([&] { return CVirtualScript::getConfigI("drag_item") == item; }, 120,
                    "item " + std::to_string(item) + " to hang on the cursor"))
+    {
+        const sc_00_ginterface::_ITEM& it = gi->slots[slot];
+        char what[200];
+        std::snprintf(what, sizeof(what), " (slot %d: ready %d, removing %d, flying %d, picture at %.3f,%.3f size %.3f,%.3f; pressed at %.3f,%.3f)",
+                      slot, it.ready, it.removing, it.flyKind, it.picture.scrPos.x, it.picture.scrPos.y,
+                      it.picture.scrSize.x, it.picture.scrSize.y, ix, iy);
+        mError += what;
         return false;
+    }
     // Away from the bar, so that it slides out of the way of the target.
     moveTo(0.5f, 0.5f);
     frames(30);
@@ -430,8 +451,8 @@ bool GamePlayer::enterLocation(int budget)
         // pictures are drawn; the window waits for its click even then.
         const bool windowWaits = loader && loader->keyWait && loader->keyArmed;
         return gi && gi->playMode != 0 && gi->playMode != 4 && loader && loader->state == 0 && !windowWaits &&
-               gApp.mInput->cursorOn();
-    }, budget, "the location to load and hand over the mouse");
+               gApp.mInput->cursorOn() && settled();
+    }, budget, "the location to load and hand over the mouse", kHandOverFrames);
 }
 
 bool GamePlayer::leaveToMainMenu()
@@ -663,16 +684,36 @@ void GamePlayer::closeTutorial()
     }
 }
 
-bool GamePlayer::waitUntil(const std::function<bool()>& done, int budget, const std::string& what)
+void GamePlayer::readDialog()
 {
+    // A line without a voice stays until it is clicked, and a tip window
+    // until a click anywhere: a person reads either for a moment and clicks.
+    const bool line = CVirtualScript::getConfigI("is_dialog_start") != 0 && overlayShown("TextLinesOverlay");
+    const bool tip = menuShown(sc_00_interface::MENU_TIP);
+    if (!line && !tip)
+    {
+        mReadFrames = 0;
+        return;
+    }
+    if (++mReadFrames < kReadFrames)
+        return;
+    mReadFrames = 0;
+    clickAt(0.5f, line ? 0.92f : 0.5f);
+}
+
+bool GamePlayer::waitUntil(const std::function<bool()>& done, int budget, const std::string& what, int hold)
+{
+    int held = 0;
     for (int i = 0; i < budget; ++i)
     {
         closeTutorial();
-        if (done())
+        readDialog();
+        held = done() ? held + 1 : 0;
+        if (held >= hold)
             return true;
         frame();
     }
-    if (done())
+    if (hold <= 1 && done())
         return true;
     char seconds[32];
     std::snprintf(seconds, sizeof(seconds), "%.1f", budget * frameSeconds);

@@ -82,9 +82,9 @@ public:
     /// A game variable as an integer (0 when unset).
     static int var(const std::string& name);
 
-    /// Frames until done holds; false after budget frames, with "what" in
-    /// the error.
-    bool waitUntil(const std::function<bool()>& done, int budget, const std::string& what);
+    /// Frames until done holds (for hold frames in a row); false after
+    /// budget frames, with "what" in the error.
+    bool waitUntil(const std::function<bool()>& done, int budget, const std::string& what, int hold = 1);
     /// Runs n frames.
     void frames(int n);
 
@@ -113,6 +113,8 @@ private:
     bool fail(const std::string& why);
     /// Closes the tutorial's hint window when it is shown.
     void closeTutorial();
+    /// Clicks on a dialog's line or a tip window once it has been read.
+    void readDialog();
     /// Frames until restMs of game time have passed.
     void rest();
     /// The first forbidden line logged since the last check, or empty.
@@ -124,6 +126,10 @@ private:
     std::string mStep;
     int mFrames = 0;
     int mTutorialsClosed = 0;
+    /// Frames the current dialog line or tip has stood, and how long a
+    /// person reads one.
+    int mReadFrames = 0;
+    static constexpr int kReadFrames = 30;
     size_t mLogSeen = 0;
     float mX = 0.5f;
     float mY = 0.5f;

@@ -18,6 +18,11 @@
 //                                              group node named like the file
 //                                              (or <group>: a group that two
 //                                              locations name alike)
+//   item <id> <object>                         an inventory item whose picture
+//                                              the object gives: the picture's
+//                                              render textures, the object's
+//                                              materials and the interface's
+//                                              material of the picture
 //   text <id> <words...>                       a string-table entry
 //   texts <a>-<b> <words with %d>              a range of entries
 //   <name>[{a-b}] <script|-> <look|-> <x,y,z> [key=value...]
@@ -35,6 +40,7 @@
 //   type=anim|hero       an animated object or the hero
 //   mat=<material>       the entity's material instead of the look's
 //   camera=<name>        an OGRE camera on the node
+//   rtt=items            the camera renders the pictures of the table's items
 //   light=<r,g,b>        a point light on the node, named like the node
 //   anim=<skel>:<name>   an animation layer (several allowed)
 //   anims=<a>,<b>...     the figure's animation layers 01_guy_<a>.skeleton:<a>
@@ -90,7 +96,20 @@ struct Table
     std::string background = "0.1,0.12,0.16";
     std::vector<File> files;
     std::vector<std::pair<std::string, std::string>> materials; // name, colour
+    std::vector<std::pair<int, std::string>> items;             // id, object
 };
+
+/// The items of the table being written, for a camera with "rtt=items".
+const std::vector<std::pair<int, std::string>>* gItems = nullptr;
+
+/// The names of an item's picture: its render texture (0 the black outline
+/// of an item still to be found, 1 its own picture).
+std::string itemTexture(int id, int which)
+{
+    char name[32];
+    std::snprintf(name, sizeof name, "00_inv_%03d_%02d_rtt", id, which);
+    return name;
+}
 
 std::map<std::string, Look> gLooks;
 std::vector<std::string> gLookOrder;
@@ -265,7 +284,7 @@ std::string key(const Object& o, const std::string& k)
 bool isOwnKey(const std::string& k)
 {
     static const std::set<std::string> own = {"s", "r", "at", "d", "type", "mat", "camera", "light", "anim", "anims",
-                                              "in"};
+                                              "in", "rtt"};
     return own.count(k) != 0;
 }
 
@@ -332,8 +351,16 @@ void writeObject(std::ostream& out, const Object& o, const std::string& indent, 
     }
     const std::string camera = key(o, "camera");
     if (!camera.empty())
+    {
         out << in << "<camera name=\"" << camera << "\" projectionType=\"perspective\" fov=\"45\" aspectRatio=\"1.3333\">"
-            << "<clipping near=\"5\" far=\"20000\"/></camera>\n";
+            << "<clipping near=\"5\" far=\"20000\"/>";
+        if (key(o, "rtt") == "items" && gItems)
+            for (const auto& item : *gItems)
+                for (int which = 0; which < 2; ++which)
+                    out << "<rtt name=\"" << itemTexture(item.first, which)
+                        << "\" x=\"128\" y=\"128\" visibleFlag=\"-1\"/>";
+        out << "</camera>\n";
+    }
     const std::string light = key(o, "light");
     if (!light.empty())
     {
@@ -532,6 +559,15 @@ bool readTable(const std::string& path, Table& table)
             else
                 table.materials.emplace_back(name, colour + suffix);
         }
+        else if (first == "item")
+        {
+            int id = 0;
+            std::string object;
+            if (!(words >> id >> object))
+                fail(where, "an item line needs an id and an object");
+            else
+                table.items.emplace_back(id, object);
+        }
         else if (first == "start")
             words >> table.start;
         else if (first == "include")
@@ -702,6 +738,7 @@ int main(int argc, char** argv)
     {
         const Table& t = tables[i];
         const std::string where = argv[i + 2];
+        gItems = &t.items;
         for (const File& f : t.files)
         {
             if (!written.insert(f.name).second)
@@ -727,6 +764,35 @@ int main(int argc, char** argv)
             const size_t colon = m.second.find(':');
             parseVec(m.second.substr(0, colon), c);
             writeMaterial(out, m.first, c, colon == std::string::npos ? "lit" : m.second.substr(colon + 1));
+        }
+    // The items' pictures: the object in its look's colour and as a black
+    // outline, and the interface's material that shows the rendered picture.
+    for (size_t i = 0; i < tables.size(); ++i)
+        for (const auto& item : tables[i].items)
+        {
+            const Object* object = nullptr;
+            for (const File& f : tables[i].files)
+                for (const Object& o : f.objects)
+                    if (o.name == item.second)
+                        object = &o;
+            if (!object || !gLooks.count(object->look))
+            {
+                fail(argv[i + 2], "item " + std::to_string(item.first) + ": no object " + item.second + " with a look");
+                continue;
+            }
+            if (materials.insert(item.second).second)
+            {
+                writeMaterial(out, item.second, gLooks[object->look].colour, "lit");
+                writeMaterial(out, item.second + "_black", Vec(), "glow");
+            }
+            char picture[48];
+            std::snprintf(picture, sizeof picture, "00_ginterface/item/%03d", item.first);
+            if (!materials.insert(picture).second)
+                continue;
+            out << "material " << picture << "\n{\n    technique\n    {\n        pass\n        {\n"
+                << "            lighting off\n            depth_check off\n            scene_blend alpha_blend\n"
+                << "            texture_unit\n            {\n                texture " << itemTexture(item.first, 1)
+                << "\n                tex_address_mode clamp\n            }\n        }\n    }\n}\n\n";
         }
     return gErrors ? 1 : 0;
 }

@@ -142,6 +142,8 @@ protected:
     /// The render target of a camera's "rtt" child; null when refused.
     void createRenderTexture(const String& textureName, const String& cameraName, int width,
                              int height, uint32_t mask, int bpp);
+    /// Points the texture units that name the texture at it.
+    void pointMaterialsAt(const Ogre::TexturePtr& texture);
 
     String mGroup;
     String mFileName;

@@ -18,14 +18,18 @@
 #include <OgreMaterialManager.h>
 #include <OgreMesh.h>
 #include <OgreMeshManager.h>
+#include <OgrePass.h>
 #include <OgreRectangle2D.h>
 #include <OgreRenderSystem.h>
 #include <OgreRenderTexture.h>
+#include <OgreResourceGroupManager.h>
 #include <OgreRoot.h>
 #include <OgreSceneManager.h>
 #include <OgreSceneNode.h>
 #include <OgreStringConverter.h>
 #include <OgreSubEntity.h>
+#include <OgreTechnique.h>
+#include <OgreTextureUnitState.h>
 #include <OgreTextureManager.h>
 #include <OgreViewport.h>
 
@@ -444,7 +448,15 @@ void dotSceneLoaderImpl020::createRenderTexture(const String& textureName, const
         Log::print("\nERROR: Can't create RTT %s, no render system", textureName.c_str());
         return;
     }
-    if (textures->resourceExists(textureName, Ogre::RGN_DEFAULT) || textures->getByName(textureName))
+    // A material script that shows the target names its texture before any
+    // scene makes it; that name is only taken ahead, not in use, and the
+    // materials are pointed at the target once it exists.
+    Ogre::TexturePtr ahead = textures->getByName(textureName, Ogre::RGN_DEFAULT);
+    const bool takenAhead = ahead && !ahead->isManuallyLoaded() && !ahead->isLoaded() &&
+                            !Ogre::ResourceGroupManager::getSingleton().resourceExistsInAnyGroup(textureName);
+    if (takenAhead)
+        textures->remove(ahead);
+    else if (ahead)
     {
         Log::print("\nERROR: Can't create RTT %s, texture name already in use", textureName.c_str());
         return;
@@ -483,6 +495,22 @@ void dotSceneLoaderImpl020::createRenderTexture(const String& textureName, const
     viewport->setOverlaysEnabled(false);
     viewport->setVisibilityMask(mask);
     target->setAutoUpdated(false);
+    if (takenAhead)
+        pointMaterialsAt(texture);
+}
+
+void dotSceneLoaderImpl020::pointMaterialsAt(const Ogre::TexturePtr& texture)
+{
+    Ogre::MaterialManager& materials = Ogre::MaterialManager::getSingleton();
+    for (const auto& entry : materials.getResourceIterator())
+    {
+        auto* material = static_cast<Ogre::Material*>(entry.second.get());
+        for (Ogre::Technique* technique : material->getTechniques())
+            for (Ogre::Pass* pass : technique->getPasses())
+                for (Ogre::TextureUnitState* unit : pass->getTextureUnitStates())
+                    if (unit->getTextureName() == texture->getName())
+                        unit->setTexture(texture);
+    }
 }
 
 // ---------------------------------------------------------------------------
