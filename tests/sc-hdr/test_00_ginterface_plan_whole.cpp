@@ -223,7 +223,7 @@ TEST_P(PlanWhole, EveryThreadAndTaskIsTheReviewedOne)
     EXPECT_EQ(want.size(), got.size());
 }
 
-INSTANTIATE_TEST_SUITE_P(Locations, PlanWhole, ::testing::Values(1, 2, 3, 4),
+INSTANTIATE_TEST_SUITE_P(Locations, PlanWhole, ::testing::Values(1, 2, 3, 4, 5, 6),
                          [](const ::testing::TestParamInfo<int>& info) {
                              return "Location" + std::to_string(info.param);
                          });
