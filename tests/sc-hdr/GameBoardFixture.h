@@ -4,6 +4,7 @@
 // and the cursor put over a point of the camera's space.
 #pragma once
 
+#include "ResultDisplay.h"
 #include "ScriptFixture.h"
 #include "SpyNotes.h"
 
@@ -32,11 +33,17 @@ class Board : public ScriptFixture
 {
 public:
     /// The frame's spies, "Camera" and "<game>.scene"; the game itself is
-    /// added by addGame() once the test has laid out its pieces.
-    explicit Board(const std::string& game) : mGame(game)
+    /// added by addGame() once the test has laid out its pieces.  With
+    /// resultDisplay the frame's real result display stands in place of its
+    /// spy.
+    explicit Board(const std::string& game, bool resultDisplay = false) : mGame(game)
     {
-        for (const char* spy : {"00_minigame_starter", "00_minigame_interf", "interface"})
+        for (const char* spy : {"00_minigame_starter", "interface"})
             engine->addRecorder(spy);
+        if (resultDisplay)
+            ResultDisplay::add(*engine);
+        else
+            engine->addRecorder("00_minigame_interf");
         camera = engine->addObject("Camera");
         // The ray through the cursor starts on the near plane: a board
         // closer than OGRE's default of 100 must lie beyond it.

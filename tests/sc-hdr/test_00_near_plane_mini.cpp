@@ -173,43 +173,4 @@ TEST_F(NearPlaneMini00, FocusFromItsCameraWithTheSparkle)
         EXPECT_EQ(cursor(), c.kill);
     }
 }
-class NearPlaneMiniAlone00 : public tq::ZoneFixture
-{
-};
-
-TEST_F(NearPlaneMiniAlone00, WithoutAFaderItCutsWithAWarningAndGoesOn)
-{
-    spies({"panel", "00_game_interface", "01_cam_move", "interface"});
-    CObject* z = prop("lock_npm", "00_near_plane_mini.sc",
-                      {{"cam_in_msg", "5305"}, {"cam_out_msg", "5101"}, {"minigame_script", "panel"}});
-    engine.frame();
-    EXPECT_NE(engine.log().find("\nWARNING: Can't find object [00_fader] by name!"), std::string::npos);
-    auto* script = tq::HeadlessEngine::scriptOf<sc_00_near_plane_mini>(z);
-    engine.click(z);
-    engine.frames(2);
-    // In at once: the view cut, the panel shown and started, the interface
-    // told of the arrival that 303 waits for.
-    EXPECT_NE(engine.log().find("\nWARNING: 00_near_plane_mini: no 00_fader, code 5305 cuts without a fade"),
-              std::string::npos);
-    EXPECT_EQ(told("01_cam_move"), (Told{"5305"}));
-    EXPECT_EQ(told("panel"), (Told{"1 from lock_npm", "10 from lock_npm"}));
-    EXPECT_EQ(told("00_game_interface"), (Told{"303 from lock_npm", "2 from lock_npm"}));
-    EXPECT_EQ(script->state, 2);
-    EXPECT_EQ(gApp.mPickMask, 2u);
-    // Answers without a sender are still not taken for a fader's.
-    engine.notify(z, 5305);
-    engine.frames(2);
-    EXPECT_TRUE(told("panel").empty());
-
-    // And back by the interface's back control.
-    forgetTold();
-    engine.notify(z, 1, spy("00_game_interface"));
-    engine.frames(2);
-    EXPECT_EQ(told("01_cam_move"), (Told{"5101"}));
-    EXPECT_EQ(told("panel"), (Told{"2 from lock_npm"}));
-    EXPECT_EQ(told("00_game_interface"), (Told{"1 from lock_npm"}));
-    EXPECT_EQ(told("interface"), (Told{"5000"}));
-    EXPECT_EQ(script->state, 0);
-    EXPECT_EQ(gApp.mPickMask, 1u);
-}
 } // namespace

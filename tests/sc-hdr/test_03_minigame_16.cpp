@@ -25,7 +25,7 @@ std::string left(int k)
 class Bookshelf : public ::testing::Test
 {
 protected:
-    Bookshelf() : b("03_minigame_16")
+    explicit Bookshelf(bool resultDisplay = false) : b("03_minigame_16", resultDisplay)
     {
         for (const char* spy : {"00_movies", "requester"})
             b.engine->addRecorder(spy);
@@ -93,6 +93,13 @@ protected:
     tq::Board b;
 };
 
+// With the frame's real result display in place of its spy.
+class BookshelfInFrame : public Bookshelf
+{
+protected:
+    BookshelfInFrame() : Bookshelf(true) {}
+};
+
 TEST_F(Bookshelf, FifteenBooksGetColoursThatAreShuffledAmongThem)
 {
     Game* game = create();
@@ -121,7 +128,7 @@ TEST_F(Bookshelf, FifteenBooksGetColoursThatAreShuffledAmongThem)
     }
 }
 
-TEST_F(Bookshelf, TwoPickedBooksSwapWhenOutAndTheWinWaitsUntilTheyAreBack)
+TEST_F(BookshelfInFrame, TwoPickedBooksSwapWhenOutAndTheWinWaitsUntilTheyAreBack)
 {
     // Books 0 and 1 show each other's colour; book 20 is plain.
     savedShelf({2, 1});
@@ -154,20 +161,24 @@ TEST_F(Bookshelf, TwoPickedBooksSwapWhenOutAndTheWinWaitsUntilTheyAreBack)
     EXPECT_FLOAT_EQ(gApp.findObject(left(1))->getNode()->getPosition().y, 0.0f);
     EXPECT_EQ(game->won, 1);
     EXPECT_NE(b.engine->log().find("\nYOU WIN !!!"), std::string::npos);
-    EXPECT_EQ(notes("00_minigame_interf"), Calls{note(1100, b.gameObject)});
-    // The win is saved at once.
+    // The result is on the screen, and the win is saved at once.
+    EXPECT_TRUE(tq::ResultDisplay::showing());
     EXPECT_EQ(CVirtualScript::getVarI("3_16_variable_game_end"), 1);
 
-    // After the win no book reacts, and the frame ends the game.
+    // After the win no book reacts; the click ends the result's show, the
+    // display echoes the win and the game asks the starter to end.
     clickBook(2);
     EXPECT_EQ(game->first, -1);
-    b.engine->notify(b.gameObject, 1100, gApp.findObject("00_minigame_interf"));
-    b.engine->notify(b.gameObject, 1300);
     frames(2);
     EXPECT_EQ(notes("00_minigame_starter"), Calls{note(1200, b.gameObject)});
+    // The starter closes the game; the result goes when its show ends.
+    b.engine->notify(b.gameObject, 1300, gApp.findObject("00_minigame_starter"));
+    frames(2);
     EXPECT_EQ(game->frameTimer, 0);
     EXPECT_FALSE(tq::Board::visible("03_knigi_svet_01"));
     EXPECT_EQ(CVirtualScript::getVarI("3_16_variable_game_end"), 1);
+    b.engine->frames(100, 0.1f);
+    EXPECT_FALSE(tq::ResultDisplay::showing());
 }
 
 TEST_F(Bookshelf, TheFirstBookClickedAgainGoesBackAndTheBookLightFollowsColouredBooks)

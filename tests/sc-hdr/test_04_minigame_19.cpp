@@ -1,11 +1,14 @@
 // The number drums of room 04_02 on the headless engine: the targets drawn
 // for a new game, the pillars' materials and pictures, a click turning a
 // drum one step over a second (forward past its last position), clicks
-// before the request, and the one answer when every drum shows its number.
+// before the request, and the one answer when every drum shows its number,
+// also to the story's real task engine.
 #include "04_minigame_19.h"
 #include "PuzzleFixture.h"
+#include "StoryInterface.h"
 
 #include <OgreTextureUnitState.h>
+#include <Overlay/OgreOverlaySystem.h>
 
 #include <vector>
 
@@ -188,13 +191,51 @@ TEST_F(NumberDrums, EveryDrumAtItsNumberAnswersTheRequestOnce)
     EXPECT_EQ(drums->timer, 0);
 }
 
-TEST_F(NumberDrums, ARequestAfterThePuzzleWasSolvedIsAnsweredAtOnce)
+// With the story's real task engine, the in-game interface, asking as
+// location 4's plan does: a task that notifies the drums with 100 and waits
+// for their answer, then one that sets a game variable.
+class NumberDrumsInTheStory : public NumberDrums
 {
-    // Solved in the saved game: the task that asks now must not wait.
+protected:
+    void SetUp() override
+    {
+        NumberDrums::SetUp();
+        new Ogre::OverlaySystem(); // never deleted, as in ScriptFixture
+    }
+    void tell()
+    {
+        sc_00_ginterface* gi = tq::StoryInterface::add(*fx.engine);
+        ASSERT_NE(gi, nullptr);
+        gi->threadAdd();
+        gi->taskAddNotify("04_02_az_exit_to_03_mg", 100);
+        gi->taskAddSetParam("drums_answered", 1);
+        tq::StoryInterface::play(*fx.engine);
+    }
+    static int answered() { return CVirtualScript::getVarI("drums_answered"); }
+};
+
+TEST_F(NumberDrumsInTheStory, TheThreadWaitsForTheDrumsAndGoesOnWhenTheyShowTheirNumbers)
+{
+    saveDrums({3, 1, 5, 2, 4, 1}, {3, 1, 5, 2, 3, 1});
+    create();
+    tell();
+    fx.engine->frames(10, 0.1f);
+    EXPECT_EQ(answered(), 0);
+    click(4);
+    fx.engine->frames(15, 0.1f);
+    EXPECT_EQ(answered(), 1);
+    EXPECT_EQ(CVirtualScript::getVarI("4_19_variable_game_end"), 1);
+    EXPECT_EQ(drums->timer, 0);
+}
+
+TEST_F(NumberDrumsInTheStory, DrumsSolvedBeforeTheRequestAnswerItAtOnce)
+{
+    // Solved in the saved game: the thread that asks now must not wait.
     saveDrums({3, 1, 5, 2, 4, 1}, {3, 1, 5, 2, 4, 1}, 1);
     create();
-    request();
-    EXPECT_EQ(notes("task"), Calls{note(100, object)});
+    tell();
+    fx.engine->frames(2, 0.1f);
+    EXPECT_EQ(answered(), 1);
     EXPECT_EQ(drums->timer, 0);
 }
 } // namespace

@@ -1,9 +1,11 @@
 // The keypad of room 04_03 on the headless engine: the codes drawn for a
 // new game, showing and hiding the panel for its two uses, typing digits,
 // enter with a wrong and with the right code, the window's cross-fade and
-// the one report to the close-up zone, and the key highlight.
+// the one report to the close-up zone, and the key highlight; and the
+// second use in the story, with the real close-up zone and task engine.
 #include "04_minigame_20.h"
 #include "PuzzleFixture.h"
+#include "StoryInterface.h"
 
 #include <OgreMaterialManager.h>
 #include <OgrePass.h>
@@ -41,7 +43,8 @@ protected:
         // The test moves the focus itself; the engine's own pick would find
         // nothing under the cursor and take it away again.
         gApp.mPickingOff = true;
-        fx.engine->addRecorder("04_03_az_pult_npm");
+        if (!realZone)
+            fx.engine->addRecorder("04_03_az_pult_npm");
         fx.engine->addRecorder("interface");
         camera = fx.engine->addObject("Camera");
         Ogre::SceneNode* group = fx.piece("04_minigame_20.scene")->getNode();
@@ -135,6 +138,7 @@ protected:
         return static_cast<Ogre::TextAreaOverlayElement*>(ScriptFixture::element(element))->getColourTop();
     }
 
+    bool realZone = false; ///< the real close-up zone in place of its spy
     PuzzleFixture fx;
     tq::OverlayScope overlays;
     CObject* camera = nullptr;
@@ -327,5 +331,65 @@ TEST_F(CodePanel, TheHighlightFollowsTheFocusAndFadesAway)
     fx.engine->frames(6, 0.1f);
     EXPECT_FLOAT_EQ(panel->selectAlpha, 0.0f);
     EXPECT_FALSE(PuzzleFixture::shown("04_03_game_select"));
+}
+
+// The keypad in the story: the real close-up zone "04_03_az_pult_npm" (with
+// no fader in the room, so its views cut) and the real in-game interface
+// running the plan's two tasks of the second use: set the zone's
+// "second_pass", then wait for the close-up game to be solved.
+class CodePanelInTheStory : public CodePanel
+{
+protected:
+    CodePanelInTheStory() { realZone = true; }
+
+    void tell()
+    {
+        // The zone finds the panel and the interface when it is created.
+        create();
+        sc_00_ginterface* gi = tq::StoryInterface::add(*fx.engine);
+        ASSERT_NE(gi, nullptr);
+        zone = fx.piece("04_03_az_pult_npm", nullptr, "piece.mesh", "00_near_plane_mini.sc");
+        zone->mParams["cam_in_msg"] = "5305";
+        zone->mParams["cam_out_msg"] = "5101";
+        zone->mParams["minigame_script"] = "04_minigame_20";
+        fx.engine->frame();
+        gi->threadAdd();
+        gi->taskAddSetParam("04_03_az_pult_npm@second_pass", 1);
+        gi->taskAddNearPlaneMini("04_03_az_pult_npm", 3, 1, 1);
+        gi->taskAddSetParam("pult_solved", 1);
+        tq::StoryInterface::play(*fx.engine);
+    }
+
+    CObject* zone = nullptr;
+};
+
+TEST_F(CodePanelInTheStory, ThePlansSecondPassAsksForTheThirdNumberAndTheThreadGoesOn)
+{
+    saveCodes();
+    tell();
+    EXPECT_EQ(CVirtualScript::getVarI("04_03_az_pult_npm@second_pass"), 1);
+    // The player goes into the close-up: with no fader the view cuts, with
+    // a warning, and the panel shows.
+    fx.engine->click(zone);
+    fx.engine->frames(3);
+    EXPECT_NE(fx.engine->log().find("\nWARNING: 00_near_plane_mini: no 00_fader, code 5305 cuts without a fade"),
+              std::string::npos);
+    ASSERT_NE(panel->timer, 0);
+    EXPECT_TRUE(PuzzleFixture::shown("04_03_game_but_00"));
+    EXPECT_EQ(gApp.mPickMask, 2u);
+
+    // The sum of the first use is wrong now; the third number is right.
+    type({5, 7, 9, Panel::kEnter});
+    EXPECT_TRUE(PuzzleFixture::played("20_snd_02"));
+    EXPECT_EQ(panel->ending, 0);
+    type({2, 4, 8, Panel::kEnter});
+    EXPECT_EQ(panel->ending, 1);
+    fx.engine->frames(30, 0.1f);
+    // Solved: the interface takes the player back out, the panel is put
+    // away and the thread goes on.
+    EXPECT_EQ(panel->timer, 0);
+    EXPECT_FALSE(PuzzleFixture::shown("04_03_game_but_00"));
+    EXPECT_EQ(CVirtualScript::getVarI("pult_solved"), 1);
+    EXPECT_EQ(gApp.mPickMask, 1u);
 }
 } // namespace

@@ -6,13 +6,11 @@
 // reloads and a damaged save.
 #include "04_minigame_22.h"
 #include "PuzzleFixture.h"
+#include "ResultDisplay.h"
 #include "SpyNotes.h"
 
 #include <OgreTextureUnitState.h>
 #include <Overlay/OgreOverlay.h>
-#include <Overlay/OgreOverlayContainer.h>
-#include <Overlay/OgreOverlayManager.h>
-#include <Overlay/OgreTextAreaOverlayElement.h>
 
 #include <set>
 #include <vector>
@@ -56,23 +54,11 @@ protected:
         }
     }
 
-    /// The real result display of the mini-game frame, with the text areas
-    /// of the interface's overlay that it shows.
+    /// The real result display of the mini-game frame in place of the spy.
     void addResultDisplay()
     {
         overlays.reset(new tq::OverlayScope());
-        Ogre::OverlayManager& manager = Ogre::OverlayManager::getSingleton();
-        Ogre::Overlay* overlay = manager.create("GameInterfaceOverlay");
-        auto* frame = static_cast<Ogre::OverlayContainer*>(manager.createOverlayElement("Panel", "MinigameTextFrame"));
-        for (const char* text : {"MinigameText", "MinigameTextBack"})
-        {
-            auto* area = static_cast<Ogre::TextAreaOverlayElement*>(manager.createOverlayElement("TextArea", text));
-            area->setCharHeight(0.5f);
-            frame->addChild(area);
-        }
-        overlay->add2D(frame);
-        fx.engine->addRecorder("00_game_interface");
-        fx.engine->addObject("00_minigame_interf", "00_minigame_interf.sc");
+        tq::ResultDisplay::add(*fx.engine);
     }
 
     static std::string name(const char* prefix, int i)

@@ -4,8 +4,8 @@
 Lists every notification a script sends with a literal or named code
 (sendNotify / sendNotifyByName, and the codes a clickable piece reports), the
 script that receives it and whether that script's handlers mention the code;
-and every game variable a script reads with getVar* and whether some script
-writes it with setVar*.
+and every game variable a script reads with getVar* (or a play plan waits on)
+and whether some script writes it with setVar* (or a plan's task sets it).
 
 It reads C++ with regular expressions, so it is a reader's aid, not a
 proof: "no" rows are the ones to read by hand.  Usage:
@@ -56,6 +56,20 @@ HANDLE_ASSIGN = re.compile(
     r'ScriptObject::findHandle|getObjectHandle)\(\s*("[^"]+"|\w+)\s*\)')
 GET_VAR = re.compile(r'getVar[ISF]\(\s*"([^"]+)"\s*\)')
 SET_VAR = re.compile(r'setVar[ISF]\(\s*"([^"]+)"\s*,')
+# The play plans write and wait on game variables through their tasks: the
+# steps of a plan table (set, wait, helpCond) and the builders they stand for.
+# Names that scripts build at run time and write through their helpers: the
+# state of an object ("<object>@<key>", ScriptObject's object variables and
+# the task engine's "@task<item>used") and a mini-game's saved array
+# ("<loc>_<game>_variable_<n>" and "..._game_end").  A read of such a name
+# with no literal writer is listed under the helper, not under nobody.
+COMPUTED = [
+    (re.compile(r"^[^@]+@\w+$"), "(object state, computed name)"),
+    (re.compile(r"^\d+_\d+_variable_\w+$"), "(mini-game save, computed name)"),
+]
+PLAN_SET = re.compile(r'(?<![A-Za-z_:.])(?:set|taskAddSetParam)\(\s*"([^"]+)"\s*,')
+PLAN_GET = re.compile(r'(?<![A-Za-z_:.])(?:wait|taskAddGetParam)\(\s*"([^"]+)"\s*,|'
+                      r'(?<![A-Za-z_:.])(?:helpCond|taskHelpCond)\(\s*[^,]+,\s*"([^"]+)"\s*,')
 
 
 def strip_comments(text):
@@ -271,8 +285,18 @@ def main():
     for stem, s in scripts.items():
         for var in GET_VAR.findall(s.text):
             reads[var].add(stem)
-        for var in SET_VAR.findall(s.text):
+        for var in SET_VAR.findall(s.text) + PLAN_SET.findall(s.text):
             writes[var].add(stem)
+        for waited, condition in PLAN_GET.findall(s.text):
+            reads[waited or condition].add(stem)
+
+    def writers(var, sep):
+        if var in writes:
+            return sep.join(sorted(writes[var]))
+        for pattern, helper in COMPUTED:
+            if pattern.match(var):
+                return helper
+        return None
 
     out = []
     if markdown:
@@ -285,18 +309,16 @@ def main():
         out.append("| variable | read by | written by |")
         out.append("|---|---|---|")
         for var in sorted(reads):
-            out.append("| %s | %s | %s |" % (var, ", ".join(sorted(reads[var])),
-                                              ", ".join(sorted(writes.get(var, ()))) or "**nobody**"))
+            out.append("| %s | %s | %s |" % (var, ", ".join(sorted(reads[var])), writers(var, ", ") or "**nobody**"))
     else:
         for row in table:
             out.append("\t".join(row))
         for var in sorted(reads):
-            out.append("var\t%s\t%s\t%s" % (var, ",".join(sorted(reads[var])),
-                                             ",".join(sorted(writes.get(var, ()))) or "NOBODY"))
+            out.append("var\t%s\t%s\t%s" % (var, ",".join(sorted(reads[var])), writers(var, ",") or "NOBODY"))
     counts = defaultdict(int)
     for row in table:
         counts[row[3].split(" ")[0]] += 1
-    unwritten = [v for v in reads if v not in writes]
+    unwritten = [v for v in reads if writers(v, ",") is None]
     out.append("")
     out.append("Sends: %d (handled yes %d, no %d, receiver unknown %d); variables read: %d, written by nobody: %d" %
                (len(table), counts["yes"], counts["no"], counts["?"], len(reads), len(unwritten)))
