@@ -12,6 +12,7 @@
 // the frame pacer's sleep after the swap is left out.
 #include "Application.h"
 #include "Input.h"
+#include "LoadProgress.h"
 
 #include <OgreRoot.h>
 
@@ -95,6 +96,7 @@ struct Change
     double unload = 0.0;
     double load = 0.0;
     double first = 0.0;
+    int steps = 0; ///< the loading bar's steps, as the loader counted them
 };
 
 // Unloads whatever is shown and loads the location as the loader script
@@ -107,6 +109,8 @@ Change changeTo(int location)
     gApp.postLoadScene(sceneOf(location));
     change.unload = frame();
     change.load = frame();
+    if (gApp.mLoadProgress)
+        change.steps = gApp.mLoadProgress->mExpected;
     change.first = frame();
     return change;
 }
@@ -138,6 +142,7 @@ void BM_RoomChange(benchmark::State& state)
     state.counters["unload_ms"] = 1000.0 * sum.unload / n;
     state.counters["load_ms"] = 1000.0 * sum.load / n;
     state.counters["first_frame_ms"] = 1000.0 * sum.first / n;
+    state.counters["steps"] = changeTo(location).steps;
 }
 BENCHMARK(BM_RoomChange)->Arg(1)->Arg(2)->Arg(3)->Arg(4)->Arg(5)->Arg(6)->Arg(7)->UseManualTime()->Iterations(5)
     ->Unit(benchmark::kMillisecond);
