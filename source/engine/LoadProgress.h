@@ -22,6 +22,8 @@ public:
     /// load replaces the location's estimate, the counts of included
     /// documents add to it.
     void expectSteps(int steps) override;
+    /// The bar counts steps; their texts are not needed.
+    bool readsTexts() const override { return false; }
 
     /// The bar's value for the steps made so far: steps / expected, at most
     /// 1; with nothing expected a full bar once a step was made.

@@ -1,6 +1,8 @@
-// The one log of the program.  Every line goes to the console of a "-log"
-// run, to the debugger output (standard error) and to OGRE's log while it
-// exists.  Texts carry their own line breaks, usually at their start.
+// The one log of the program.  A "-log" run sends every line to the
+// console, the debugger output (standard error) and OGRE's log ("game.log");
+// any other run only to the debugger output, and that only when the
+// environment asks for it (LogOutput.h chooses the outputs and writes them
+// once a frame).  Texts carry their own line breaks, usually at their start.
 #pragma once
 
 #include <string>

@@ -32,6 +32,9 @@ public:
     /// records included (not the steps of the documents it includes, which
     /// announce their own when they are opened).
     virtual void expectSteps(int steps) { (void)steps; }
+    /// false for a listener that only counts the steps: the loader then
+    /// makes no texts for it.
+    virtual bool readsTexts() const { return true; }
 };
 
 /// Base of everything that carries progress listeners.
@@ -44,11 +47,15 @@ public:
     virtual void addProgressListener(loadListener* listener);
     /// Sends the text to every listener, in set order.
     void notifyProgress(const String& text);
+    /// The same with the text "<what> '<name>'", made only when a listener
+    /// reads it (a room has thousands of such steps).
+    void notifyProgress(const char* what, const String& name);
     /// Tells every listener how many steps a document will make.
     void notifyExpectedSteps(int steps);
 
 protected:
     std::set<loadListener*> mListeners;
+    bool mTextsRead = false; ///< some listener reads the texts
 };
 
 /// The parser of one format version.

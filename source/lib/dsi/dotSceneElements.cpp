@@ -37,6 +37,7 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 #include <memory>
 
 // The scene format places lights and cameras relative to their node with
@@ -160,7 +161,7 @@ void dotSceneLoaderImpl020::parseEntity(const TiXmlElement* element, Ogre::Scene
                                         const Ogre::Vector3& bbSize)
 {
     const String name = getNameAttribute(element);
-    notifyProgress("parsing entity '" + name + "'");
+    notifyProgress("parsing entity", name);
     String meshName = attribute(element, "meshFile");
     if (meshName.empty())
         meshName = parent->getName();
@@ -170,12 +171,16 @@ void dotSceneLoaderImpl020::parseEntity(const TiXmlElement* element, Ogre::Scene
     {
         const TiXmlElement* vertexElement = element->FirstChildElement("vertexBuffer");
         const TiXmlElement* indexElement = element->FirstChildElement("indexBuffer");
-        std::unique_ptr<bufferUsageDesc> vertex(mFlag2 || !vertexElement ? new bufferUsageDesc
-                                                                          : parseBufferUsage(vertexElement));
-        std::unique_ptr<bufferUsageDesc> index(mFlag2 || !indexElement ? new bufferUsageDesc
-                                                                        : parseBufferUsage(indexElement));
-        Ogre::MeshManager::getSingleton().load(meshName, mGroup, vertex->usage, index->usage, vertex->shadowed,
-                                               index->shadowed);
+        // The defaults unless the element names its buffers (and flag2
+        // does not force the defaults).
+        bufferUsageDesc vertex;
+        bufferUsageDesc index;
+        if (!mFlag2 && vertexElement)
+            vertex = *std::unique_ptr<bufferUsageDesc>(parseBufferUsage(vertexElement));
+        if (!mFlag2 && indexElement)
+            index = *std::unique_ptr<bufferUsageDesc>(parseBufferUsage(indexElement));
+        Ogre::MeshManager::getSingleton().load(meshName, mGroup, vertex.usage, index.usage, vertex.shadowed,
+                                               index.shadowed);
         entity = mSceneManager->createEntity(parent->getName(), meshName, mGroup);
     }
     catch (const Ogre::Exception&)
@@ -192,7 +197,8 @@ void dotSceneLoaderImpl020::parseEntity(const TiXmlElement* element, Ogre::Scene
     // A scaled node needs its normals normalised; OGRE 1.12's scene manager
     // does that by itself for every scaled entity (normalise normals on
     // scale, on by default).
-    entity->setCastShadows(attribute(element, "castShadow") == "true");
+    const char* castShadow = element->Attribute("castShadow");
+    entity->setCastShadows(castShadow && std::strcmp(castShadow, "true") == 0);
 
     applyRenderQueue(element, entity);
     if (element->Attribute("softwareAnim"))
@@ -242,7 +248,7 @@ void dotSceneLoaderImpl020::parseEntity(const TiXmlElement* element, Ogre::Scene
 void dotSceneLoaderImpl020::parseRect2d(const TiXmlElement* element, Ogre::SceneNode* parent, CObject* object)
 {
     const String name = getNameAttribute(element);
-    notifyProgress("parsing entity '" + name + "'");
+    notifyProgress("parsing entity", name);
     registerRectFactory();
     Ogre::Rectangle2D* rect = nullptr;
     try
@@ -332,7 +338,7 @@ void dotSceneLoaderImpl020::parseLightRange(const TiXmlElement* element, float& 
 void dotSceneLoaderImpl020::parseLight(const TiXmlElement* element, Ogre::SceneNode* parent)
 {
     const String name = getNameAttribute(element);
-    notifyProgress("parsing light '" + name + "'");
+    notifyProgress("parsing light", name);
     Ogre::Light* light = mSceneManager->createLight(name);
     parent->attachObject(light);
 
@@ -385,7 +391,7 @@ void dotSceneLoaderImpl020::parseClipping(const TiXmlElement* element, float& ne
 void dotSceneLoaderImpl020::parseCamera(const TiXmlElement* element, Ogre::SceneNode* parent)
 {
     const String name = getNameAttribute(element);
-    notifyProgress("parsing camera '" + name + "'");
+    notifyProgress("parsing camera", name);
     Ogre::Camera* camera = mSceneManager->createCamera(name);
     parent->attachObject(camera);
 
@@ -519,7 +525,7 @@ void dotSceneLoaderImpl020::pointMaterialsAt(const Ogre::TexturePtr& texture)
 void dotSceneLoaderImpl020::parseBillboardSet(const TiXmlElement* element, Ogre::SceneNode* parent)
 {
     const String name = getNameAttribute(element);
-    notifyProgress("parsing billboard set '" + name + "'");
+    notifyProgress("parsing billboard set", name);
     Ogre::BillboardSet* set = nullptr;
     try
     {
@@ -592,7 +598,7 @@ void dotSceneLoaderImpl020::parseBillboardSet(const TiXmlElement* element, Ogre:
 void dotSceneLoaderImpl020::parseBillboard(const TiXmlElement* element, Ogre::BillboardSet* set)
 {
     const String name = getNameAttribute(element);
-    notifyProgress("parsing billboard '" + name + "'");
+    notifyProgress("parsing billboard", name);
     try
     {
         Ogre::Billboard* billboard = set->createBillboard(parseVector3(element->FirstChildElement("position")),

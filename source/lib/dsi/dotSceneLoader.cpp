@@ -14,6 +14,7 @@
 
 #include <tinyxml.h>
 
+#include <cstdint>
 #include <cstring>
 
 namespace dsi
@@ -55,6 +56,30 @@ size_t utf8Length(unsigned char c)
     return 1;
 }
 
+// Whether the text ends inside a character, as TinyXML steps through it:
+// by the length its first byte announces.  Runs of plain ASCII (the bulk of
+// a .scene) are passed eight bytes at a time.
+bool endsInsideCharacter(const String& text)
+{
+    const unsigned char* at = reinterpret_cast<const unsigned char*>(text.data());
+    const unsigned char* end = at + text.size();
+    while (at < end)
+    {
+        if (end - at >= 8)
+        {
+            uint64_t eight = 0;
+            std::memcpy(&eight, at, 8);
+            if ((eight & 0x8080808080808080ull) == 0)
+            {
+                at += 8;
+                continue;
+            }
+        }
+        at += utf8Length(*at);
+    }
+    return at > end;
+}
+
 // Makes the text ready for TinyXML: no byte-order mark, line ends as XML
 // reads them, nothing after a zero byte (where TinyXML stops).  The reason
 // for refusing it, or null.
@@ -66,20 +91,20 @@ const char* prepareText(String& text)
     if (text.size() >= 3 && static_cast<unsigned char>(text[0]) == 0xEF &&
         static_cast<unsigned char>(text[1]) == 0xBB && static_cast<unsigned char>(text[2]) == 0xBF)
         text.erase(0, 3);
-    String normal;
-    normal.reserve(text.size());
-    for (size_t i = 0; i < text.size(); ++i)
+    // "\r\n" and a lone "\r" become "\n", in place: the text only shrinks.
+    if (std::memchr(text.data(), '\r', text.size()))
     {
-        if (text[i] != '\r')
-            normal += text[i];
-        else if (i + 1 >= text.size() || text[i + 1] != '\n')
-            normal += '\n';
+        size_t out = 0;
+        for (size_t i = 0; i < text.size(); ++i)
+        {
+            if (text[i] != '\r')
+                text[out++] = text[i];
+            else if (i + 1 >= text.size() || text[i + 1] != '\n')
+                text[out++] = '\n';
+        }
+        text.resize(out);
     }
-    text.swap(normal);
-    size_t at = 0;
-    while (at < text.size())
-        at += utf8Length(static_cast<unsigned char>(text[at]));
-    if (at > text.size())
+    if (endsInsideCharacter(text))
         return "The document ends inside a character.";
     return nullptr;
 }
@@ -90,12 +115,22 @@ void progressListener::addProgressListener(loadListener* listener)
     if (!mListeners.insert(listener).second)
         OGRE_EXCEPT(Ogre::Exception::ERR_DUPLICATE_ITEM, "the specified progressListener is already in the list",
                     "progressListener::addProgressListener");
+    if (listener->readsTexts())
+        mTextsRead = true;
 }
 
 void progressListener::notifyProgress(const String& text)
 {
     for (loadListener* listener : mListeners)
         listener->step(text);
+}
+
+void progressListener::notifyProgress(const char* what, const String& name)
+{
+    if (mListeners.empty())
+        return;
+    static const String kUnread;
+    notifyProgress(mTextsRead ? String(what) + " '" + name + "'" : kUnread);
 }
 
 void progressListener::notifyExpectedSteps(int steps)
@@ -125,6 +160,7 @@ dotSceneLoader::~dotSceneLoader()
     mImplementations.clear();
     dotSceneInfo::reset();
     mListeners.clear();
+    mTextsRead = false;
     if (gCurrentLoader == this)
         gCurrentLoader = nullptr;
 }

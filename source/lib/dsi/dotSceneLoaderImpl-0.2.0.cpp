@@ -355,7 +355,7 @@ void dotSceneLoaderImpl020::parseIncludes(const TiXmlElement* element)
             }
 
         TiXmlDocument* document = dotSceneLoader::openDocument(name, mGroup);
-        notifyProgress("loading '" + String(name) + "'");
+        notifyProgress("loading", name);
         const String includingFile = mFileName;
         try
         {

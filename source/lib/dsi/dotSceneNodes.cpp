@@ -28,6 +28,7 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 
 namespace dsi
 {
@@ -52,6 +53,12 @@ String attribute(const TiXmlElement* element, const char* name)
 {
     const char* text = element ? element->Attribute(name) : nullptr;
     return text ? String(text) : String();
+}
+
+// Element names are compared as they lie in the document, without a copy.
+bool is(const char* name, const char* wanted)
+{
+    return std::strcmp(name, wanted) == 0;
 }
 
 bool hasAttribute(const TiXmlElement* element, const char* name)
@@ -86,23 +93,23 @@ void dotSceneLoaderImpl020::parseNodes(const TiXmlElement* element)
         return;
     for (const TiXmlElement* item = element->FirstChildElement(); item; item = item->NextSiblingElement())
     {
-        const String name = item->Value();
-        if (name == "position")
+        const char* name = item->Value();
+        if (is(name, "position"))
         {
             mRootNode->setPosition(parseVector3(item));
             mRootNode->setInitialState();
         }
-        else if (name == "rotation")
+        else if (is(name, "rotation"))
         {
             mRootNode->setOrientation(parseQuaternion(item));
             mRootNode->setInitialState();
         }
-        else if (name == "scale")
+        else if (is(name, "scale"))
         {
             mRootNode->setScale(parseScale(item));
             mRootNode->setInitialState();
         }
-        else if (name == "node")
+        else if (is(name, "node"))
         {
             // A node that cannot be made costs that node, not the room.
             try
@@ -117,7 +124,7 @@ void dotSceneLoaderImpl020::parseNodes(const TiXmlElement* element)
             }
         }
         else
-            logWarning("Unknown XMLNode of type '" + name + "' encountered while reading 'nodes', skipping this node.");
+            logWarning("Unknown XMLNode of type '" + String(name) + "' encountered while reading 'nodes', skipping this node.");
     }
 }
 
@@ -147,11 +154,11 @@ void dotSceneLoaderImpl020::parseNode(Ogre::SceneNode* parent, const TiXmlElemen
     const String name = getNameAttribute(element);
     Ogre::SceneNode* node = parent->createChildSceneNode(name, Ogre::Vector3::ZERO, Ogre::Quaternion::IDENTITY);
 
-    const String typeName = attribute(element, "type");
+    const char* typeName = element->Attribute("type");
     nodeObjectType type = NODE_OBJECT_PLAIN;
-    if (typeName == "T_HERO_OBJ")
+    if (typeName && is(typeName, "T_HERO_OBJ"))
         type = NODE_OBJECT_HERO;
-    else if (typeName == "T_ANIM_OBJ")
+    else if (typeName && is(typeName, "T_ANIM_OBJ"))
         type = NODE_OBJECT_ANIMATED;
 
     const String script = attribute(element, "script");
@@ -164,7 +171,7 @@ void dotSceneLoaderImpl020::parseNode(Ogre::SceneNode* parent, const TiXmlElemen
     if (mFlag3 && attribute(element, "isTarget") == "true")
         dotSceneInfo::addSceneNode(node);
 
-    notifyProgress("parsing node '" + name + "'");
+    notifyProgress("parsing node", name);
 
     // Pass 1: the node's own transform, its bounds and its targets.
     mNodePosition = Ogre::Vector3::ZERO;
@@ -174,29 +181,29 @@ void dotSceneLoaderImpl020::parseNode(Ogre::SceneNode* parent, const TiXmlElemen
     Ogre::Vector3 bbSize = Ogre::Vector3::ZERO;
     for (const TiXmlElement* item = element->FirstChildElement(); item; item = item->NextSiblingElement())
     {
-        const String childName = item->Value();
-        if (childName == "position")
+        const char* childName = item->Value();
+        if (is(childName, "position"))
         {
             node->setPosition(parseVector3(item));
             mNodePosition = node->_getDerivedPosition();
         }
-        else if (childName == "rotation")
+        else if (is(childName, "rotation"))
         {
             node->setOrientation(parseQuaternion(item));
             mNodeOrientation = node->_getDerivedOrientation();
         }
-        else if (childName == "scale")
+        else if (is(childName, "scale"))
         {
             node->setScale(parseScale(item));
             mNodeScale = node->_getDerivedScale();
         }
-        else if (childName == "bbcenter")
+        else if (is(childName, "bbcenter"))
             bbCenter = parseVector3(item);
-        else if (childName == "bbsize")
+        else if (is(childName, "bbsize"))
             bbSize = parseVector3(item);
-        else if (childName == "lookTarget")
+        else if (is(childName, "lookTarget"))
             mLookTargets.insert(std::make_pair(node, item));
-        else if (childName == "trackTarget")
+        else if (is(childName, "trackTarget"))
             mTrackTargets.insert(std::make_pair(node, item));
     }
 
@@ -221,26 +228,26 @@ void dotSceneLoaderImpl020::parseNode(Ogre::SceneNode* parent, const TiXmlElemen
     // Pass 2: what hangs on the node, in document order.
     for (const TiXmlElement* item = element->FirstChildElement(); item; item = item->NextSiblingElement())
     {
-        const String childName = item->Value();
-        if (childName == "entity")
+        const char* childName = item->Value();
+        if (is(childName, "entity"))
             parseEntity(item, node, object, type, bbCenter, bbSize);
-        else if (childName == "rect2d")
+        else if (is(childName, "rect2d"))
             parseRect2d(item, node, object);
-        else if (childName == "overlay")
+        else if (is(childName, "overlay"))
             parseOverlay(item);
-        else if (childName == "light")
+        else if (is(childName, "light"))
             parseLight(item, node);
-        else if (childName == "camera")
+        else if (is(childName, "camera"))
             parseCamera(item, node);
-        else if (childName == "billboardSet")
+        else if (is(childName, "billboardSet"))
             parseBillboardSet(item, node);
-        else if (childName == "particleSystem")
+        else if (is(childName, "particleSystem"))
             parseParticleSystem(node, item);
-        else if (childName == "ribbonTrail")
+        else if (is(childName, "ribbonTrail"))
             parseRibbonTrail(node, item);
-        else if (childName == "params")
+        else if (is(childName, "params"))
             parseParams(item, object);
-        else if (childName == "animations")
+        else if (is(childName, "animations"))
             parseAnimations(item, object);
     }
 
@@ -315,7 +322,7 @@ void dotSceneLoaderImpl020::parseOverlay(const TiXmlElement* element)
 void dotSceneLoaderImpl020::parseParticleSystem(Ogre::SceneNode* parent, const TiXmlElement* element)
 {
     const String name = getNameAttribute(element);
-    notifyProgress("parsing particle system '" + name + "'");
+    notifyProgress("parsing particle system", name);
     const char* templateName = element->Attribute("templateName");
     if (!templateName)
         return;
@@ -359,7 +366,7 @@ void dotSceneLoaderImpl020::parseParticleSystem(Ogre::SceneNode* parent, const T
 void dotSceneLoaderImpl020::parseRibbonTrail(Ogre::SceneNode* parent, const TiXmlElement* element)
 {
     const String name = getNameAttribute(element);
-    notifyProgress("parsing particle system '" + name + "'");
+    notifyProgress("parsing particle system", name);
     Ogre::RibbonTrail* trail = nullptr;
     try
     {
