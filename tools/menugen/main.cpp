@@ -10,8 +10,9 @@
 // brown and gold, the journal's tabs "00_journal_button.tga" and
 // "00_journal_button_down.tga", the loading window's prompt
 // "00_loading_button.tga", and the volume slider's groove "00_menu_slider_bar.tga" and brass knob
-// "00_menu_slider_knob.tga", and the stage "00_menu_stage.tga" that the
-// main menu's characters stand before.  Every picture is drawn from a few shapes, so
+// "00_menu_slider_knob.tga", the stage "00_menu_stage.tga" that the
+// main menu's characters stand before, and the tutorial's pointer
+// "00_tutorial_arrow.tga".  Every picture is drawn from a few shapes, so
 // the menus look of one hand at any size they are stretched to.
 // Uncompressed 32-bit TGA files, bottom-up.
 //
@@ -280,6 +281,33 @@ bool writeStage(const std::string& path)
         }
     return writeFile(path, bytes);
 }
+/// The tutorial's pointer: a thick orange arrow with a brown edge on a
+/// clear ground, from the upper right down to its tip at the lower left,
+/// where the window's corner meets what it points at (the window's material
+/// mirrors it for the other side).
+bool writeArrow(const std::string& path)
+{
+    const int size = 128;
+    std::vector<uint8_t> bytes = header(size, size);
+    const double tipX = 0.14, tipY = 0.84, tailX = 0.70, tailY = 0.34; // v from the top
+    const double lx = tailX - tipX, ly = tailY - tipY, length = std::hypot(lx, ly);
+    for (int y = 0; y < size; ++y)
+        for (int x = 0; x < size; ++x)
+        {
+            const double u = (x + 0.5) / size, v = 1.0 - (y + 0.5) / size;
+            // Along the arrow from its tip, and across it.
+            const double along = ((u - tipX) * lx + (v - tipY) * ly) / length;
+            const double across = std::fabs((u - tipX) * ly - (v - tipY) * lx) / length;
+            const double head = 0.30;
+            const double halfWidth = along < head ? along * 0.75 : 0.07;
+            const double inside = along >= 0.0 && along <= length ? halfWidth - across : -1.0;
+            Colour c = inside > 0.025 ? mix(Colour{1.0, 0.62, 0.20, 1.0}, Colour{0.85, 0.42, 0.12, 1.0}, along / length)
+                                      : kBrown;
+            c.a = inside < 0.0 ? 0.0 : std::min(1.0, inside * 200.0);
+            put(bytes, c);
+        }
+    return writeFile(path, bytes);
+}
 } // namespace
 
 int main(int argc, char** argv)
@@ -304,5 +332,6 @@ int main(int argc, char** argv)
     ok = writeSliderBar(folder + "/00_menu_slider_bar.tga") && ok;
     ok = writeSliderKnob(folder + "/00_menu_slider_knob.tga") && ok;
     ok = writeStage(folder + "/00_menu_stage.tga") && ok;
+    ok = writeArrow(folder + "/00_tutorial_arrow.tga") && ok;
     return ok ? 0 : 1;
 }
