@@ -354,7 +354,10 @@ bool ScreenCheck::screenshot(Ogre::RenderWindow* window, const std::string& path
     // the picture is read and written without it.
     const Ogre::PixelFormat format = Ogre::PF_BYTE_RGB;
     Ogre::Image image(format, window->getWidth(), window->getHeight());
-    window->copyContentsToMemory(Ogre::Box(0, 0, window->getWidth(), window->getHeight()), image.getPixelBox());
+    // The buffer that was drawn last: OGRE reads a full-screen window's front
+    // buffer otherwise, which Mesa's software driver leaves black.
+    window->copyContentsToMemory(Ogre::Box(0, 0, window->getWidth(), window->getHeight()), image.getPixelBox(),
+                                 Ogre::RenderTarget::FB_BACK);
     std::unordered_set<uint32_t> seen;
     const uint8_t* data = image.getData();
     const size_t count = static_cast<size_t>(window->getWidth()) * window->getHeight();
