@@ -17,6 +17,10 @@ const float kWindowWidth = 0.43f;
 /// The least room between the window and the screen's edges.
 const float kScreenMargin = 0.01f;
 const int kTextWidth = 32;
+/// The close plaque in the window's bottom row.
+const float kOkPlaqueX = 0.03f;
+const float kOkPlaqueWidth = 0.1f;
+const float kOkPlaqueHeight = 0.05f;
 
 /// One step's target object per camera 1 to 4, and the side of the window.
 struct CameraTarget
@@ -182,18 +186,15 @@ void sc_00_tutorial::menusInit()
     menuInit(0);
     border = menuAddBorder(0, "tutorialOverlay", "MainBorder");
 
-    text = menuAddStaticText(0, "MainText", 21, 0.0f, 0.06f);
+    text = menuAddStaticText(0, "MainText", 21, 0.02f, 0.04f);
     check_box = menuAddCheckBox(0, "TutorialCheckBox1", "TutorialCheckBox1Ball", "TutorialCheckBox2pass", 125, 1,
                                 0.0f, 0.06f, 0.03125f, 0.041667f);
     arrow = menuAddItem(0, "TutorialArrow", -0.15f, 0.13f, 0.125f, 0.166667f);
-    skip = menuAddItem(0, "TutorialSkipButton", 0.158f, -0.015f, 0.125f, 0.083333f);
-
-    float okX = 0.17f;
-    float okY = 0.025f;
-    getConfigF("tutorial_close_button_x", okX);
-    getConfigF("tutorial_close_button_y", okY);
-    ok = menuAddTextArea(0, "MainOk", 109, okX, okY);
-    ok_shadow = menuAddTextArea(0, "MainOk2", 109, okX - 0.003f, okY - 0.002f);
+    // The close plaque and its caption stand in the window's bottom row,
+    // left of the check box, below the text (showTut places the row).
+    skip = menuAddItem(0, "TutorialSkipButton", kOkPlaqueX, 0.0f, kOkPlaqueWidth, kOkPlaqueHeight);
+    ok = menuAddTextArea(0, "MainOk", 109, 0.0f, 0.0f);
+    ok_shadow = menuAddTextArea(0, "MainOk2", 109, 0.0f, 0.0f);
     for (int row = 0; row < 2; ++row)
         for (int k = 0; k < 3; ++k)
             menu.items[ok_shadow].disabled_colour[row][k] = 0.8f;
@@ -263,18 +264,36 @@ void sc_00_tutorial::showTut(int s)
     const ITEM& textItem = menu.items[text];
     const int lines = overlaySetTextById(overlayOf(textItem), borderOf(textItem), textItem.element.c_str(), s + 130,
                                          kTextWidth);
-    const float h = lines * kLineHeight + 0.17f;
+    const float h = lines * kLineHeight + 0.15f;
     BORDER& b = menu.borders[border];
     b.sx = kWindowWidth;
     b.sy = h;
     overlaySetSize(b.overlay.c_str(), b.element.c_str(), nullptr, b.sx, b.sy);
 
     box.x = box.tx = 0.215f;
-    box.y = box.ty = lines * kLineHeight + 0.1f;
+    box.y = box.ty = lines * kLineHeight + 0.085f;
     placeItem(box);
+    // The close plaque level with the check box, its caption centred on it
+    // (a data file may move the caption within the plaque).
+    ITEM& plaque = menu.items[skip];
+    plaque.x = plaque.tx = kOkPlaqueX;
+    plaque.y = plaque.ty = box.y + 0.0208f - kOkPlaqueHeight / 2.0f;
+    placeItem(plaque);
+    float okX = 0.036f;
+    float okY = 0.01f;
+    getConfigF("tutorial_close_button_x", okX);
+    getConfigF("tutorial_close_button_y", okY);
+    ITEM& caption = menu.items[ok];
+    caption.x = caption.tx = plaque.x + okX;
+    caption.y = caption.ty = plaque.y + okY;
+    placeItem(caption);
+    ITEM& shadow = menu.items[ok_shadow];
+    shadow.x = shadow.tx = caption.x - 0.003f;
+    shadow.y = shadow.ty = caption.y - 0.002f;
+    placeItem(shadow);
     ITEM& separator = menu.items[line];
     separator.tx = 0.03f;
-    separator.ty = lines * kLineHeight + 0.08f;
+    separator.ty = lines * kLineHeight + 0.07f;
     separator.sx = 0.37f;
     separator.sy = 0.005f;
     overlaySetSize(b.overlay.c_str(), b.element.c_str(), separator.element.c_str(), separator.sx, separator.sy);

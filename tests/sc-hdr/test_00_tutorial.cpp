@@ -125,7 +125,7 @@ TEST_F(Tutorial, StepSlidesInBesideItsTargetAndTheCloseButtonAnswersOnce)
     String caption;
     CVirtualScript::overlayGetCaption("tutorialOverlay", "MainBorder", "MainText", caption);
     EXPECT_EQ(caption, "Your things are kept in the bag\ndown here.");
-    const float h = 2 * 0.03125f + 0.17f;
+    const float h = 2 * 0.03125f + 0.15f;
     EXPECT_NEAR(element("MainBorder")->getWidth(), 0.43f, 1e-5f);
     EXPECT_NEAR(element("MainBorder")->getHeight(), h, 1e-5f);
     // Left of the target (0.5, 0.8), the arrow mirrored at its right end.
@@ -137,8 +137,11 @@ TEST_F(Tutorial, StepSlidesInBesideItsTargetAndTheCloseButtonAnswersOnce)
     EXPECT_NEAR(element("TutorialArrow")->getLeft(), 0.325f, 1e-5f);
     EXPECT_NEAR(element("TutorialArrow")->getTop(), h - 0.065f, 1e-5f);
 
-    // The close button lights up under the cursor and closes on release.
-    pointAt(left + 0.158f, top - 0.015f, 0.125f, 0.083333f);
+    // The close button, in the bottom row left of the check box, lights up
+    // under the cursor and closes on release; it stands clear of the text.
+    const float closeTop = top + 2 * 0.03125f + 0.085f + 0.0208f - 0.025f;
+    EXPECT_GT(closeTop, top + 0.04f + 2 * 0.03125f);
+    pointAt(left + 0.03f, closeTop, 0.1f, 0.05f);
     engine.frames(2, kTick);
     EXPECT_TRUE(element("MenuLight2")->isVisible());
     click();

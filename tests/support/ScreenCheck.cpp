@@ -349,16 +349,22 @@ std::vector<std::string> ScreenCheck::overlaps(const std::set<std::string>& mean
 bool ScreenCheck::screenshot(Ogre::RenderWindow* window, const std::string& path, size_t& colours)
 {
     colours = 0;
-    const Ogre::PixelFormat format = Ogre::PF_BYTE_RGBA;
+    // The window's alpha is not what the player sees (the X server shows
+    // colour alone; a material that writes no alpha leaves holes in it), so
+    // the picture is read and written without it.
+    const Ogre::PixelFormat format = Ogre::PF_BYTE_RGB;
     Ogre::Image image(format, window->getWidth(), window->getHeight());
-    window->copyContentsToMemory(Ogre::Box(0, 0, window->getWidth(), window->getHeight()), image.getPixelBox());
+    // The buffer that was drawn last: OGRE reads a full-screen window's front
+    // buffer otherwise, which Mesa's software driver leaves black.
+    window->copyContentsToMemory(Ogre::Box(0, 0, window->getWidth(), window->getHeight()), image.getPixelBox(),
+                                 Ogre::RenderTarget::FB_BACK);
     std::unordered_set<uint32_t> seen;
     const uint8_t* data = image.getData();
     const size_t count = static_cast<size_t>(window->getWidth()) * window->getHeight();
     for (size_t i = 0; i < count; ++i)
     {
-        uint32_t rgb = static_cast<uint32_t>(data[i * 4]) << 16 | static_cast<uint32_t>(data[i * 4 + 1]) << 8 |
-                       data[i * 4 + 2];
+        uint32_t rgb = static_cast<uint32_t>(data[i * 3]) << 16 | static_cast<uint32_t>(data[i * 3 + 1]) << 8 |
+                       data[i * 3 + 2];
         seen.insert(rgb);
     }
     colours = seen.size();

@@ -3,14 +3,16 @@
 // "00_menu_checkbox_light_fx.tga" (a round one for check boxes) and
 // "00_menu_volume_control_fx.tga" (a wide, flat one for volume knobs), each
 // a warm colour that fades to black towards the edges (the glow is added to
-// what lies under it); and the check box balls "00_menu_checkbox_on.tga"
-// and "00_menu_checkbox_off.tga" on the menus' parchment colour; the
+// what lies under it); and the check boxes "00_menu_checkbox_on.tga" and
+// "00_menu_checkbox_off.tga", framed plates with a ball or an empty ring; the
 // parchment of the menu panels "00_menu_panel.tga" and of the journal's
 // pages "00_journal_page.tga" and of the title "00_title.tga", framed in
 // brown and gold, the journal's tabs "00_journal_button.tga" and
 // "00_journal_button_down.tga", the loading window's prompt
 // "00_loading_button.tga", and the volume slider's groove "00_menu_slider_bar.tga" and brass knob
-// "00_menu_slider_knob.tga".  Every picture is drawn from a few shapes, so
+// "00_menu_slider_knob.tga", the stage "00_menu_stage.tga" that the
+// main menu's characters stand before, and the tutorial's pointer
+// "00_tutorial_arrow.tga".  Every picture is drawn from a few shapes, so
 // the menus look of one hand at any size they are stretched to.
 // Uncompressed 32-bit TGA files, bottom-up.
 //
@@ -69,29 +71,52 @@ bool writeGlow(const std::string& path, int width, int height, double sharpness)
     return writeFile(path, bytes);
 }
 
-// A ball in a ring on parchment; filled marks an option that is on.
+// A check box: a small sunken parchment plate in a brown frame with
+// rounded corners, holding a ring; filled puts a red ball in the ring, for
+// an option that is on.  Outside the rounded frame the picture is
+// parchment: an opaque material shows it as the panel's own colour, a
+// blending one leaves it out.  The options menu stretches the picture over
+// a box half as wide again as it is high (64 by 42 pixels in a 1024 by 768
+// window), so the plate takes the middle two thirds of the width and shows
+// square there; a square box shows the middle part alone.
 bool writeBall(const std::string& path, bool filled)
 {
     const int size = 64;
+    const double stretch = 64.0 / 42.0;
     std::vector<uint8_t> bytes = header(size, size);
     for (int y = 0; y < size; ++y)
     {
         for (int x = 0; x < size; ++x)
         {
-            const double dx = (x + 0.5) / size * 2.0 - 1.0;
-            const double dy = (y + 0.5) / size * 2.0 - 1.0;
+            const double dx = ((x + 0.5) / size * 2.0 - 1.0) * stretch;
+            const double dy = (y + 0.5) / size * 2.0 - 1.0; // rows go up
             const double d = std::sqrt(dx * dx + dy * dy);
-            const bool ring = d > 0.62 && d < 0.78;
-            const bool ball = filled && d < 0.5;
-            double r = 0.90, g = 0.84, b = 0.70;
-            if (ring)
+            // Distance outside a square of half size 0.72 rounded by 0.2.
+            const double qx = std::max(std::fabs(dx) - 0.72, 0.0), qy = std::max(std::fabs(dy) - 0.72, 0.0);
+            const double corner = std::sqrt(qx * qx + qy * qy);
+            const double frame = std::max(std::fabs(dx), std::fabs(dy));
+            double r = 0.90, g = 0.84, b = 0.70, a = 1.0;
+            if (corner > 0.2 || std::fabs(dx) > 1.0)
+                a = 0.0;
+            else if (corner > 0.08 || frame > 0.86)
                 r = 0.36, g = 0.20, b = 0.14;
-            else if (ball)
-                r = 0.55, g = 0.12, b = 0.08;
-            bytes.push_back(static_cast<uint8_t>(255.0 * b));
-            bytes.push_back(static_cast<uint8_t>(255.0 * g));
-            bytes.push_back(static_cast<uint8_t>(255.0 * r));
-            bytes.push_back(255);
+            else
+            {
+                // The plate is shaded as if sunk: darker at the top left.
+                const double shade = 0.06 * (dy - dx);
+                r = 0.86 - shade, g = 0.79 - shade, b = 0.64 - shade;
+                if (d > 0.5 && d < 0.62)
+                    r = 0.36, g = 0.20, b = 0.14;
+                else if (filled && d < 0.42)
+                {
+                    const double light = std::hypot(dx + 0.15, dy - 0.15) / 0.6;
+                    r = 0.78 - 0.4 * light, g = 0.20 - 0.1 * light, b = 0.12 - 0.06 * light;
+                }
+            }
+            bytes.push_back(static_cast<uint8_t>(255.0 * std::max(0.0, b)));
+            bytes.push_back(static_cast<uint8_t>(255.0 * std::max(0.0, g)));
+            bytes.push_back(static_cast<uint8_t>(255.0 * std::max(0.0, r)));
+            bytes.push_back(static_cast<uint8_t>(255.0 * a));
         }
     }
     return writeFile(path, bytes);
@@ -232,6 +257,57 @@ bool writeSliderKnob(const std::string& path)
         }
     return writeFile(path, bytes);
 }
+/// A theatre's curtain in deep red folds, lit from the front by a warm spot
+/// that falls off into the dark at the edges; the floor below it is dark
+/// wood.  The characters of the main menu take turns before it.
+bool writeStage(const std::string& path)
+{
+    const int width = 256, height = 256;
+    std::vector<uint8_t> bytes = header(width, height);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+        {
+            const double u = (x + 0.5) / width, v = 1.0 - (y + 0.5) / height; // v from the top
+            const double fold = 0.5 + 0.5 * std::sin(u * 2.0 * 3.14159265 * 9.0 + std::sin(v * 3.0) * 0.6);
+            const double spot = std::exp(-(std::pow((u - 0.5) / 0.34, 2.0) + std::pow((v - 0.55) / 0.5, 2.0)));
+            Colour c = mix(Colour{0.20, 0.03, 0.04, 1.0}, Colour{0.62, 0.12, 0.10, 1.0}, 0.35 + 0.65 * fold);
+            if (v > 0.86) // the pelmet along the top, with a gold fringe
+                c = v > 0.89 ? mix(Colour{0.35, 0.05, 0.06, 1.0}, kBrown, 0.3) : kGold;
+            const double light = 0.18 + 0.95 * spot;
+            c.r *= light;
+            c.g *= light;
+            c.b *= light;
+            put(bytes, c);
+        }
+    return writeFile(path, bytes);
+}
+/// The tutorial's pointer: a thick orange arrow with a brown edge on a
+/// clear ground, from the upper right down to its tip at the lower left,
+/// where the window's corner meets what it points at (the window's material
+/// mirrors it for the other side).
+bool writeArrow(const std::string& path)
+{
+    const int size = 128;
+    std::vector<uint8_t> bytes = header(size, size);
+    const double tipX = 0.14, tipY = 0.84, tailX = 0.70, tailY = 0.34; // v from the top
+    const double lx = tailX - tipX, ly = tailY - tipY, length = std::hypot(lx, ly);
+    for (int y = 0; y < size; ++y)
+        for (int x = 0; x < size; ++x)
+        {
+            const double u = (x + 0.5) / size, v = 1.0 - (y + 0.5) / size;
+            // Along the arrow from its tip, and across it.
+            const double along = ((u - tipX) * lx + (v - tipY) * ly) / length;
+            const double across = std::fabs((u - tipX) * ly - (v - tipY) * lx) / length;
+            const double head = 0.30;
+            const double halfWidth = along < head ? along * 0.75 : 0.07;
+            const double inside = along >= 0.0 && along <= length ? halfWidth - across : -1.0;
+            Colour c = inside > 0.025 ? mix(Colour{1.0, 0.62, 0.20, 1.0}, Colour{0.85, 0.42, 0.12, 1.0}, along / length)
+                                      : kBrown;
+            c.a = inside < 0.0 ? 0.0 : std::min(1.0, inside * 200.0);
+            put(bytes, c);
+        }
+    return writeFile(path, bytes);
+}
 } // namespace
 
 int main(int argc, char** argv)
@@ -255,5 +331,7 @@ int main(int argc, char** argv)
     ok = writeTab(folder + "/00_journal_button_down.tga", true) && ok;
     ok = writeSliderBar(folder + "/00_menu_slider_bar.tga") && ok;
     ok = writeSliderKnob(folder + "/00_menu_slider_knob.tga") && ok;
+    ok = writeStage(folder + "/00_menu_stage.tga") && ok;
+    ok = writeArrow(folder + "/00_tutorial_arrow.tga") && ok;
     return ok ? 0 : 1;
 }

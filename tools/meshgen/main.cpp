@@ -1,11 +1,15 @@
 // meshgen <folder>: writes the demo room's meshes, and the same shapes as the
 // plain shapes "00_box.mesh", "00_floor.mesh", "00_column.mesh" and
-// "00_ball.mesh" of the generated rooms, into folder.
+// "00_ball.mesh" of the generated rooms, and the main menu's screen
+// "00_menu_screen.mesh", into folder.
 //
 //   demo_box.mesh     a unit cube (half size 0.5) around the origin
 //   demo_floor.mesh   a 10 x 10 floor in the XY plane facing +Z (Z-up world)
 //   demo_column.mesh  an octagonal column, radius 0.3, height 3, base at 0
 //   demo_ball.mesh    a sphere of radius 0.5
+//   00_menu_screen.mesh  a 1 x 1 picture in the XZ plane facing -Y, upright
+//                     in the Z-up world (texture top at +Z): the menu's
+//                     background and the stage behind its characters
 //
 // Each mesh names its material ("demo/box", ...), which the room's material
 // script defines.  No render system is needed: the geometry is built with a
@@ -88,6 +92,13 @@ void buildColumn(Ogre::ManualObject* m)
     }
 }
 
+// A box's faces carry their pictures turned by a quarter, as a cube may;
+// a picture that must stand upright before a camera gets a face of its own.
+void buildScreen(Ogre::ManualObject* m)
+{
+    quad(m, {-0.5f, 0, -0.5f}, {0.5f, 0, -0.5f}, {0.5f, 0, 0.5f}, {-0.5f, 0, 0.5f}, Ogre::Vector3::NEGATIVE_UNIT_Y);
+}
+
 void buildBall(Ogre::ManualObject* m)
 {
     const int rings = 12, segments = 16;
@@ -149,6 +160,7 @@ int main(int argc, char** argv)
             {"00_floor.mesh", "BaseWhite", buildFloor},
             {"00_column.mesh", "BaseWhite", buildColumn},
             {"00_ball.mesh", "BaseWhite", buildBall},
+            {"00_menu_screen.mesh", "00_menu_rtt", buildScreen},
         };
         Ogre::MeshSerializer serializer;
         try
