@@ -8,11 +8,14 @@
 #   tests/sanitize/run.sh
 #
 # The game is linked from the fuzz build's sanitized engine (the same build
-# folder as tests/fuzz/run.sh), so after the fuzz targets it costs one link.
-# Its output is left in <build>/sanitize-work/err.txt.
+# folder as tests/fuzz/run.sh), so after the fuzz targets it costs the
+# game's scripts and one link.  It plays on a copy of the main build's game
+# folder (build/game, made here when missing), whose generated data does not
+# depend on the compiler.  Its output is left in <build>/sanitize-work/err.txt.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
 build=${TQ_FUZZ_BUILD_DIR:-$root/build-fuzz}
+main=${TQ_BUILD_DIR:-$root/build}
 seconds=${SANITIZE_SECONDS:-240}
 
 if [ -z "${DISPLAY:-}" ]; then
@@ -21,12 +24,14 @@ fi
 
 cmake -S "$root" -B "$build" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DTQ_BUILD_FUZZ=ON -DTQ_BUILD_TESTS=OFF >/dev/null
-cmake --build "$build" --target tolvane_quirn_sanitized game_data -j"$(nproc)"
+cmake --build "$build" --target tolvane_quirn_sanitized -j"$(nproc)"
+[ -f "$main/CMakeCache.txt" ] || cmake -S "$root" -B "$main" -DCMAKE_BUILD_TYPE=Debug >/dev/null
+cmake --build "$main" --target game_data -j"$(nproc)"
 
 work="$build/sanitize-work"
 rm -rf "$work"
 mkdir -p "$work/home" "$work/run"
-cp -r "$build/game" "$work/game"
+cp -r "$main/game" "$work/game"
 # The player's folder, the instance lock and the sound device of this run
 # only; no person to answer a message box.
 export XDG_DATA_HOME="$work/home" XDG_RUNTIME_DIR="$work/run" ALSOFT_DRIVERS=null LP_NUM_THREADS=2

@@ -303,6 +303,9 @@ Ogre::MeshPtr makeMesh(const Ogre::SkeletonPtr& skeleton)
 Ogre::SkeletonPtr makeRigSkeleton(const std::string& name)
 {
     Ogre::SkeletonPtr skeleton = Ogre::SkeletonManager::getSingleton().create(name, kGroup, true);
+    // Loaded first, so that its bone and animations are freed with it (see
+    // makeSkeleton).
+    skeleton->load();
     skeleton->createBone("00_anim_cam_bone", 0);
     skeleton->setBindingPose();
     return skeleton;
