@@ -91,6 +91,23 @@ bool setUp()
     return state == 1;
 }
 
+/// The game runs and has the location; otherwise the benchmark is skipped
+/// with the reason.
+bool startedWith(benchmark::State& state, int location)
+{
+    if (!setUp())
+    {
+        state.SkipWithError("the game did not start (no display?)");
+        return false;
+    }
+    if (!exists(location))
+    {
+        state.SkipWithError("the game folder has no such location");
+        return false;
+    }
+    return true;
+}
+
 struct Change
 {
     double unload = 0.0;
@@ -118,16 +135,8 @@ Change changeTo(int location)
 void BM_RoomChange(benchmark::State& state)
 {
     const int location = static_cast<int>(state.range(0));
-    if (!setUp())
-    {
-        state.SkipWithError("the game did not start (no display?)");
+    if (!startedWith(state, location))
         return;
-    }
-    if (!exists(location))
-    {
-        state.SkipWithError("the game folder has no such location");
-        return;
-    }
     changeTo(location);
     Change sum;
     for (auto _ : state)
@@ -152,16 +161,8 @@ BENCHMARK(BM_RoomChange)->Arg(1)->Arg(2)->Arg(3)->Arg(4)->Arg(5)->Arg(6)->Arg(7)
 void BM_ResidentMemory(benchmark::State& state)
 {
     const int location = static_cast<int>(state.range(0));
-    if (!setUp())
-    {
-        state.SkipWithError("the game did not start (no display?)");
+    if (!startedWith(state, location))
         return;
-    }
-    if (!exists(location))
-    {
-        state.SkipWithError("the game folder has no such location");
-        return;
-    }
     for (auto _ : state)
     {
         const double start = now();

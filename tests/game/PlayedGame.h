@@ -49,8 +49,7 @@ protected:
         // A failed play leaves the game's log beside its screenshots.
         if (HasFailure())
         {
-            const std::string log = std::filesystem::temp_directory_path().string() + "/tq_play_" +
-                                    std::to_string(getpid()) + ".log";
+            const std::string log = leftBehind(".log");
             std::ofstream(log) << Log::captured();
             std::cout << "the game's log is in " << log << "\n";
         }
@@ -111,12 +110,18 @@ protected:
     /// The window's picture in a file of the temporary folder; its path.
     std::string screenshot()
     {
-        const std::string shot = std::filesystem::temp_directory_path().string() + "/tq_play_" +
-                                 std::to_string(getpid()) + "_" + std::to_string(player.frames()) + ".png";
+        const std::string shot = leftBehind("_" + std::to_string(player.frames()) + ".png");
         unsigned long window = 0;
         gApp.mWindow->getCustomAttribute("WINDOW", &window);
         return shell("import -window " + std::to_string(window) + " " + shot + " 2>/dev/null") ? shot
                                                                                               : "(no screenshot)";
+    }
+
+    /// A file of the temporary folder that outlives the test (its log, its
+    /// screenshots), named after this process.
+    static std::string leftBehind(const std::string& suffix)
+    {
+        return std::filesystem::temp_directory_path().string() + "/tq_play_" + std::to_string(getpid()) + suffix;
     }
 
     std::string gameDir() const { return mDir.path() + "/game"; }

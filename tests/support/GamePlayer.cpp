@@ -281,15 +281,15 @@ bool GamePlayer::dragItem(int item, const std::string& target, int budget)
         return fail("no in-game interface");
     // The inventory bar slides in while the cursor is near the bottom; the
     // picture takes the press where the interface draws it, once it rests.
-    const sc_00_ginterface::_ITEM& picture = gi->slots[slot];
-    const std::string element = picture.picture.sPan2.empty() ? picture.picture.sPan1 : picture.picture.sPan2;
+    const sc_00_ginterface::_ITEM& it = gi->slots[slot];
+    const std::string element = it.picture.sPan2.empty() ? it.picture.sPan1 : it.picture.sPan2;
     float ix = 0.0f, iy = 0.0f;
     if (!waitUntil([&] {
             moveTo(0.5f, 0.95f);
-            if (!picture.ready || picture.flyKind != 0 || !elementPoint(element, ix, iy))
+            if (!it.ready || it.flyKind != 0 || !elementPoint(element, ix, iy))
                 return false;
-            ix = picture.picture.scrPos.x + picture.picture.scrSize.x / 2.0f;
-            iy = picture.picture.scrPos.y + picture.picture.scrSize.y / 2.0f;
+            ix = it.picture.scrPos.x + it.picture.scrSize.x / 2.0f;
+            iy = it.picture.scrPos.y + it.picture.scrSize.y / 2.0f;
             return true;
         }, kClickBudget, "item " + std::to_string(item) + " to show in its slot"))
         return false;
@@ -302,7 +302,6 @@ bool GamePlayer::dragItem(int item, const std::string& target, int budget)
     if (!waitUntil([&] { return CVirtualScript::getConfigI("drag_item") == item; }, 120,
                    "item " + std::to_string(item) + " to hang on the cursor"))
     {
-        const sc_00_ginterface::_ITEM& it = gi->slots[slot];
         char what[200];
         std::snprintf(what, sizeof(what), " (slot %d: ready %d, removing %d, flying %d, picture at %.3f,%.3f size %.3f,%.3f; pressed at %.3f,%.3f)",
                       slot, it.ready, it.removing, it.flyKind, it.picture.scrPos.x, it.picture.scrPos.y,
