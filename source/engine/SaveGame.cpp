@@ -193,14 +193,20 @@ int CAppState::_mapLoad(const String& fileName, VarMap& map)
     return decodeSaveFile(bytes.data(), bytes.size(), map);
 }
 
+// The profile screens ask after all five slots; an empty slot is an
+// answer, not a failure, so asking after one logs nothing.
 int CAppState::checkSaveFile(const String& fileName)
 {
+    if (!Platform::fileExists(getSaveFolderA(fileName, false)))
+        return 0;
     VarMap scratch;
     return _mapLoad(fileName, scratch);
 }
 
 int CAppState::readSaveValue(const String& fileName, const String& key, String& value)
 {
+    if (!Platform::fileExists(getSaveFolderA(fileName, false)))
+        return 0;
     VarMap scratch;
     if (_mapLoad(fileName, scratch) != 1)
         return 0;

@@ -54,6 +54,18 @@ void stopOwnAnimation(CObject* object)
 /// Starts state on the object's own clock; the id its end notification carries.
 int playState(CObject* object, Ogre::AnimationState* state, int loops, OBJECT_HANDLE notify)
 {
+    // An own animation that ended holds its last pose (a lid stays open)
+    // until the next one starts, which takes its place instead of adding to
+    // it.
+    if (Ogre::Entity* entity = object->getEntity())
+        if (Ogre::AnimationStateSet* states = entity->getAllAnimationStates())
+            for (const auto& entry : states->getAnimationStates())
+            {
+                Ogre::AnimationState* other = entry.second;
+                if (other != state && other->getEnabled() && !other->getLoop() &&
+                    other->getTimePosition() >= other->getLength())
+                    other->setWeight(0.0f);
+            }
     state->setEnabled(true);
     state->setLoop(false); // the object counts the loops itself
     state->setWeight(1.0f);

@@ -5,6 +5,7 @@
 #include "00_simple_animator.h"
 #include "Character.h"
 #include "HeadlessEngine.h"
+#include "Scene.h"
 
 #include <OgreAnimationState.h>
 #include <OgreBone.h>
@@ -362,5 +363,89 @@ TEST_F(SimpleAnimatorAndCamera, AnAnimationStartedByACodeCutsTheViewBackAtItsEnd
     EXPECT_EQ(CVirtualScript::getVarI("cur_room"), 1);
     EXPECT_EQ(CVirtualScript::getVarI("cur_cam"), 2);
     EXPECT_TRUE(got("asker").empty());
+}
+
+/// A prop of the generated rooms that opens (the room tables' "opens="): the
+/// rig's box with its three motions, the animator's records as the room
+/// generator writes them.
+const char* const kOpeningProp = R"(<scene formatVersion="0.2.0">
+  <nodes>
+    <node name="lid" type="T_ANIM_OBJ" script="00_simple_animator.sc">
+      <scale x="200" y="100" z="10"/>
+      <entity name="lid" meshFile="00_rig_box.mesh"/>
+      <params>
+        <param name="anim_00_name" value="shut"/>
+        <param name="anim_00_speed" value="1000"/>
+        <param name="anim_01_name" value="open"/>
+        <param name="anim_01_times" value="1"/>
+        <param name="anim_01_notify" value="100"/>
+        <param name="anim_01_speed" value="1000"/>
+        <param name="anim_01_next_anim" value="2"/>
+        <param name="anim_02_name" value="opened"/>
+        <param name="anim_02_speed" value="1000"/>
+        <param name="no_cam_return" value="1"/>
+      </params>
+      <animations>
+        <animation skeleton="00_rig_rest.skeleton" anim_name="shut" blend_percent="0" layer="0"/>
+        <animation skeleton="00_rig_slide_x.skeleton" anim_name="open" blend_percent="0" layer="0"/>
+        <animation skeleton="00_rig_slide_x_held.skeleton" anim_name="opened" blend_percent="0" layer="0"/>
+      </animations>
+    </node>
+  </nodes>
+</scene>)";
+
+TEST(SimpleAnimatorProp, AGeneratedPropRestsOpensOnceOnItsCodeAnswersAndStaysOpen)
+{
+    tq::TempDir dir;
+    const std::string media = dir.file("media");
+    std::string command = "mkdir -p '" + media + "'";
+    for (const char* name : {"00_rig_box.mesh", "00_anim_cam.skeleton", "00_rig_rest.skeleton",
+                             "00_rig_slide_x.skeleton", "00_rig_slide_x_held.skeleton"})
+        command += " && cp '" TQ_GAME_DIR "/media/" + std::string(name) + "' '" + media + "/'";
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    ASSERT_TRUE(tq::writeFile(dir.file("resources.cfg"), "[General]\nFileSystem=" + media + "\n"));
+    tq::HeadlessEngine engine(dir.file("resources.cfg"));
+    CObject* asker = engine.addRecorder("asker");
+    ASSERT_TRUE(tq::writeFile("room.scene", kOpeningProp));
+    Scene::loadScene("room.scene", true);
+    engine.frame(kDt);
+    CObject* lid = gApp.findObject("lid");
+    ASSERT_NE(lid, nullptr);
+    Ogre::Entity* entity = lid->getEntity();
+    ASSERT_NE(entity, nullptr);
+    auto playing = [](CObject* object) {
+        return object->mAnimState ? object->mAnimState->getAnimationName() : std::string();
+    };
+    auto boneX = [&] {
+        Ogre::SkeletonInstance* skeleton = entity->getSkeleton();
+        skeleton->setAnimationState(*entity->getAllAnimationStates());
+        return skeleton->getBone(0)->getPosition().x;
+    };
+
+    // At rest it loops its still motion and answers nobody.
+    engine.frames(20, kDt);
+    EXPECT_EQ(playing(lid), "shut");
+    EXPECT_NEAR(boneX(), 0.0f, 1e-3f);
+    RecordingScript::calls().clear();
+
+    // The code opens it; at the end the asker hears the code back once.
+    engine.notify(lid, 100, asker);
+    engine.frame(kDt);
+    EXPECT_EQ(playing(lid), "open");
+    engine.frames(12, kDt);
+    const std::string answer = "ON_NOTIFY(100," + std::to_string(lid->getHandle()) + ")";
+    auto answers = [&] {
+        const std::vector<std::string> calls = RecordingScript::callsOf("asker");
+        return std::count(calls.begin(), calls.end(), answer);
+    };
+    EXPECT_EQ(answers(), 1);
+    EXPECT_EQ(CVirtualScript::getVarI("lid@cur_anim"), 2);
+
+    // Then it holds the open place for good, without a word in the log.
+    engine.frames(40, kDt);
+    EXPECT_EQ(playing(lid), "opened");
+    EXPECT_NEAR(boneX(), 1.0f, 1e-3f);
+    EXPECT_EQ(answers(), 1);
+    EXPECT_EQ(engine.log().find("ERROR"), std::string::npos) << engine.log();
 }
 } // namespace

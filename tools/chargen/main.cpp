@@ -367,12 +367,14 @@ Ogre::MeshPtr makeRigMesh(const Ogre::SkeletonPtr& skeleton, const std::string& 
     return mesh;
 }
 
-/// A prop's move: the bone goes by `by` over the length and stays there.
-void addRigAnimation(const Ogre::SkeletonPtr& skeleton, const std::string& name, float length, const Vector3& by)
+/// A prop's move: the bone goes from `from` to `by` over the length and
+/// stays there (from == by holds a pose).
+void addRigAnimation(const Ogre::SkeletonPtr& skeleton, const std::string& name, float length, const Vector3& from,
+                     const Vector3& by)
 {
     Ogre::Animation* anim = skeleton->createAnimation(name, length);
     Ogre::NodeAnimationTrack* track = anim->createNodeTrack(0, skeleton->getBone(0));
-    track->createNodeKeyFrame(0.0f)->setTranslate(Vector3::ZERO);
+    track->createNodeKeyFrame(0.0f)->setTranslate(from);
     track->createNodeKeyFrame(length)->setTranslate(by);
 }
 
@@ -394,7 +396,8 @@ void addCameraAnimation(const Ogre::SkeletonPtr& skeleton, float length)
 /// The motions table: "motion <name> <motion>" writes "01_guy_<name>.skeleton"
 /// whose animation <name> moves as the animation <motion> of the figure;
 /// "camera <LL_NN> <seconds>" writes a camera animation of the rig; "rig
-/// <skeleton> <animation> <seconds> <x,y,z>" a prop's move on the rig.
+/// <skeleton> <animation> <seconds> <x,y,z> [<from x,y,z>]" a prop's move on
+/// the rig.
 bool writeTable(const std::string& path, const std::string& out, Ogre::SkeletonSerializer& skeletons,
                 Ogre::MeshSerializer& meshes)
 {
@@ -415,15 +418,17 @@ bool writeTable(const std::string& path, const std::string& out, Ogre::SkeletonS
     while (std::fgets(line, sizeof line, in))
     {
         ++lineNo;
-        char kind[64] = "", name[64] = "", value[64] = "", seconds[32] = "", by[64] = "";
-        if (line[0] == '#' || std::sscanf(line, "%63s %63s %63s %31s %63s", kind, name, value, seconds, by) < 1)
+        char kind[64] = "", name[64] = "", value[64] = "", seconds[32] = "", by[64] = "", from[64] = "";
+        if (line[0] == '#' ||
+            std::sscanf(line, "%63s %63s %63s %31s %63s %63s", kind, name, value, seconds, by, from) < 1)
             continue;
         if (std::string(kind) == "rig")
         {
-            float x = 0, y = 0, z = 0;
-            std::sscanf(by, "%f,%f,%f", &x, &y, &z);
+            Vector3 to = Vector3::ZERO, start = Vector3::ZERO;
+            std::sscanf(by, "%f,%f,%f", &to.x, &to.y, &to.z);
+            std::sscanf(from, "%f,%f,%f", &start.x, &start.y, &start.z);
             Ogre::SkeletonPtr linked = makeRigSkeleton(name);
-            addRigAnimation(linked, value, static_cast<float>(std::atof(seconds)), Vector3(x, y, z));
+            addRigAnimation(linked, value, static_cast<float>(std::atof(seconds)), start, to);
             skeletons.exportSkeleton(linked.get(), out + "/" + name);
             continue;
         }
@@ -435,19 +440,23 @@ bool writeTable(const std::string& path, const std::string& out, Ogre::SkeletonS
             skeletons.exportSkeleton(linked.get(), out + "/" + file);
             continue;
         }
+        // "figure <skeleton> <animation> <motion>": a motion of the figure
+        // under a file name of its own (the menu's people).
+        const bool figure = std::string(kind) == "figure";
+        const std::string baseName = figure ? seconds : value;
         const AnimDef* base = nullptr;
         for (const AnimDef& def : motions)
-            if (std::string(def.name) == value)
+            if (def.name == baseName)
                 base = &def;
-        if (std::string(kind) != "motion" || !base)
+        if ((std::string(kind) != "motion" && !figure) || !base)
         {
-            std::fprintf(stderr, "chargen: %s:%d: not a motion or camera line\n", path.c_str(), lineNo);
+            std::fprintf(stderr, "chargen: %s:%d: not a motion, figure or camera line\n", path.c_str(), lineNo);
             ok = false;
             continue;
         }
-        const std::string file = std::string("01_guy_") + name + ".skeleton";
+        const std::string file = figure ? std::string(name) : std::string("01_guy_") + name + ".skeleton";
         AnimDef def = *base;
-        def.name = name;
+        def.name = figure ? value : name;
         Ogre::SkeletonPtr linked = makeSkeleton(file);
         addAnimation(linked, def);
         skeletons.exportSkeleton(linked.get(), out + "/" + file);

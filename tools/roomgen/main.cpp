@@ -45,6 +45,10 @@
 //   anim=<skel>:<name>   an animation layer (several allowed)
 //   anims=<a>,<b>...     the figure's animation layers 01_guy_<a>.skeleton:<a>
 //   in=<node>            a child of that node of the same file
+//   opens=<motion>       a prop that opens once on the code 100 and stays
+//                        open: its layers on the rig's motions 00_rig_rest,
+//                        00_rig_<motion>, 00_rig_<motion>_held and the
+//                        simple animator's records (look "rig")
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -279,6 +283,32 @@ std::string key(const Object& o, const std::string& k)
         if (kv.first == k)
             return kv.second;
     return std::string();
+}
+
+/// "opens=<motion>": a prop that rests, moves once when the code 100 comes
+/// (answering it at the end) and stays moved.  Its three layers come from the
+/// rig's motions 00_rig_rest, 00_rig_<motion> and 00_rig_<motion>_held
+/// (data/rooms/motions.txt), and its records from the simple animator's keys.
+void addOpening(Object& o, const std::string& motion)
+{
+    const std::string rig = "00_rig_" + motion;
+    const std::pair<const char*, std::string> keys[] = {
+        {"type", "anim"},
+        {"anim", "00_rig_rest.skeleton:shut"},
+        {"anim", rig + ".skeleton:open"},
+        {"anim", rig + "_held.skeleton:opened"},
+        {"anim_00_name", "shut"},
+        {"anim_00_speed", "1000"},
+        {"anim_01_name", "open"},
+        {"anim_01_times", "1"},
+        {"anim_01_notify", "100"},
+        {"anim_01_speed", "1000"},
+        {"anim_01_next_anim", "2"},
+        {"anim_02_name", "opened"},
+        {"anim_02_speed", "1000"},
+    };
+    for (const auto& kv : keys)
+        o.keys.emplace_back(kv.first, kv.second);
 }
 
 bool isOwnKey(const std::string& k)
@@ -630,6 +660,8 @@ bool readTable(const std::string& path, Table& table)
                 const size_t eq = kv.find('=');
                 if (eq == std::string::npos)
                     fail(where, "not key=value: " + kv);
+                else if (kv.compare(0, eq, "opens") == 0)
+                    addOpening(o, kv.substr(eq + 1));
                 else
                     o.keys.emplace_back(kv.substr(0, eq), kv.substr(eq + 1));
             }
