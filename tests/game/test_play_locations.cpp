@@ -5,7 +5,8 @@
 // location 1 a trip to the main menu (which saves) and "Continue".  Any
 // missing object, script exception, missing resource or plan warning in
 // the log fails the step that caused it; the screen is looked at after
-// every load.
+// every load.  Location 3 is entered on its own, as the loader's code from
+// the location before sends it, and played by its walkthrough.
 // ctest: serial
 // ctest: long
 #include "00_ginterface.h"
