@@ -5,7 +5,8 @@
 // location 1 a trip to the main menu (which saves) and "Continue".  Any
 // missing object, script exception, missing resource or plan warning in
 // the log fails the step that caused it; the screen is looked at after
-// every load.
+// every load.  Location 3 is entered on its own, as the loader's code from
+// the location before sends it, and played by its walkthrough.
 // ctest: serial
 // ctest: long
 #include "00_ginterface.h"
@@ -97,6 +98,34 @@ protected:
         }
     }
 
+    /// A new game, then the loader's code for the location, as the last
+    /// task of the one before sends it, until play is handed over there.
+    void enterDirectly(int location)
+    {
+        ASSERT_NO_FATAL_FAILURE(start("-log"));
+        player.afterFrame = [this] { noteThreads(); };
+        ASSERT_TRUE(player.waitUntil([&] {
+            player.clickAt(0.02f, 0.02f);
+            return tq::GamePlayer::menuShown(sc_00_interface::MENU_NAME);
+        }, 600, "the name box of the first run")) << player.error();
+        ASSERT_TRUE(player.startNewGame("Anna")) << player.error();
+        CObject* loader = gApp.findObject("00_loader");
+        ASSERT_NE(loader, nullptr);
+        player.logFault();
+        mLastThreads.clear();
+        CVirtualScript::sendNotify(loader->getHandle(), 0, 1000 + location);
+        char scene[48];
+        std::snprintf(scene, sizeof(scene), "Scene %02d_location_start.scene loaded", location);
+        ASSERT_TRUE(player.waitUntil([&] { return Log::captured().find(scene) != std::string::npos; }, 3000, scene))
+            << player.error();
+        // What location 1 logs while it is torn down in the middle of its
+        // opening is no player's way and no fault of the location entered.
+        player.logFault();
+        ASSERT_TRUE(player.enterLocation()) << player.error();
+        expectRoomAndInterfaceShown("location " + std::to_string(location) + " after its load");
+        expectCleanLog("location " + std::to_string(location) + "'s load");
+    }
+
     std::vector<std::pair<std::string, std::pair<int, int>>> mLastThreads;
 };
 
@@ -146,5 +175,17 @@ TEST_F(PlayLocations, NewGameThroughLocationsOneAndTwoWithASaveAndContinueHalfWa
     ASSERT_NO_FATAL_FAILURE(playLocation(walkthrough("02.txt"), 0, -1));
     EXPECT_TRUE(threadsLeft().empty()) << ::testing::PrintToString(threadsLeft());
     EXPECT_EQ(tq::GamePlayer::var("cur_loc"), 3);
+}
+
+TEST_F(PlayLocations, LocationThreeFromItsStartToTheLoadersCallForLocationFour)
+{
+    if (!hasRooms(3))
+        GTEST_SKIP() << "the game data holds no rooms of location 3 yet";
+    ASSERT_NO_FATAL_FAILURE(enterDirectly(3));
+    ASSERT_TRUE(gApp.findObject("03_01_az_bedroom_reshetka")) << "location 3 loaded without its rooms";
+    const tq::Walkthrough three = walkthrough("03.txt");
+    ASSERT_NO_FATAL_FAILURE(playLocation(three, 0, -1));
+    EXPECT_TRUE(threadsLeft().empty()) << ::testing::PrintToString(threadsLeft());
+    EXPECT_EQ(tq::GamePlayer::var("cur_loc"), 4);
 }
 } // namespace

@@ -1,14 +1,16 @@
 // The generated rooms of locations 3 and 4 loaded by the real game under
 // Xvfb: after a new game the loader is sent to each location in turn; the
 // location loads from its start scene without a missing object, resource or
-// script fault in the log, its plan builds its play threads, and each room
-// seen from its first camera shows more than a flat colour.
+// script fault in the log, its plan builds its play threads, its figures
+// move with the motions its scenes walk them with, and each room seen from
+// its first camera shows more than a flat colour.
 // ctest: serial
 // ctest: timeout 600
 #include "../game/PlayedGame.h"
 
 #include "00_ginterface.h"
 #include "00_interface.h"
+#include "AnimatableObject.h"
 #include "CodeScript.h"
 #include "Object.h"
 
@@ -17,6 +19,7 @@
 #include <OgreSceneNode.h>
 #include <OgreViewport.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -138,6 +141,31 @@ protected:
         gApp.mViewport->setCamera(playerView);
     }
 
+    /// The figures of the location carry themselves with the motions that
+    /// its scenes walk them with: a way-point played with a motion of no pace
+    /// never arrives, and the scene waiting for the arrival (the officer's
+    /// run in the flashback, the lord's steps down) never goes on.
+    void expectFiguresMoveWithTheirWalkingMotions()
+    {
+        const std::vector<std::string> motions = {"walk", "run", "stupenki_vniz", "walk_case", "walk_gun"};
+        int checked = 0;
+        for (int slot = 0; slot < CObjectCollectorTempl::kSlots; ++slot)
+        {
+            auto* figure = dynamic_cast<CAnimatableObject*>(gObjectCollector.at(slot));
+            if (!figure)
+                continue;
+            for (const CAnimatableObject::AnimLayer& layer : figure->mLayers)
+            {
+                const std::string name = layer.state ? layer.state->getAnimationName() : std::string();
+                if (std::find(motions.begin(), motions.end(), name) == motions.end())
+                    continue;
+                ++checked;
+                EXPECT_GT(layer.moveSpeed, 0.0f) << figure->getNodeName() << " " << name;
+            }
+        }
+        EXPECT_GT(checked, 0) << "no figure with a walking motion";
+    }
+
     size_t mLogFrom = 0;
 };
 
@@ -171,6 +199,7 @@ TEST_F(LocationRooms, LocationsThreeAndFourLoadFromTheirStartsWithEveryObjectThe
         ASSERT_NE(gi, nullptr);
         EXPECT_EQ(gi->threads.size(), c.threads);
         EXPECT_EQ(faults(), "");
+        expectFiguresMoveWithTheirWalkingMotions();
         ASSERT_NO_FATAL_FAILURE(expectRoomsDrawn(c.location, c.rooms));
     }
 }

@@ -439,15 +439,24 @@ void writeObject(std::ostream& out, const Object& o, const std::string& indent, 
         if (!anims)
             out << in << "<animations>\n";
         anims = true;
-        // A walk carries the figure at a walker's pace (centimetres a second);
-        // the mouth's "rot" animations play on the lip layer 1 over the body.
+        // A walk carries the figure at a walker's pace (centimetres a second),
+        // steps down at a slower one and a run at a runner's: a way-point
+        // played with a motion of no pace never arrives, and the scene that
+        // waits for the arrival stalls.
+        // The mouth's "rot" animations play on the lip layer 1 over the body.
         // No cross-fade: a point that waits for its animation's end is told
         // at the end of its last loop.
         const std::string anim = kv.second.substr(colon + 1);
         const bool walk = anim.compare(0, 4, "walk") == 0;
+        const bool steps = anim.compare(0, 8, "stupenki") == 0;
+        const bool run = anim.compare(0, 3, "run") == 0;
         const bool lip = anim.compare(0, 3, "rot") == 0;
+        const char* pace = walk  ? " move_speed=\"150\" rot_speed=\"2.5\""
+                           : steps ? " move_speed=\"100\" rot_speed=\"2.5\""
+                           : run   ? " move_speed=\"350\" rot_speed=\"4\""
+                                 : "";
         out << in << "    <animation skeleton=\"" << kv.second.substr(0, colon) << "\" anim_name=\"" << anim << "\""
-            << (walk ? " move_speed=\"150\" rot_speed=\"2.5\"" : "") << " blend_percent=\"0\" layer=\""
+            << pace << " blend_percent=\"0\" layer=\""
             << (lip ? 1 : 0) << "\"/>\n";
     }
     if (anims)
