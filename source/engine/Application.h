@@ -85,6 +85,13 @@ public:
     void initResources();
     void setupFonts();
     void createViewport();
+    /// Keeps the game's picture 4:3: on a wider or taller window the view
+    /// and its overlays take the largest centred 4:3 area, the rest is
+    /// black, and the cursor is read relative to that area.  Cheap when the
+    /// window's size has not changed; called every frame.
+    void fitViewport();
+    /// The largest 4:3 area centred in a window of the given size, in pixels.
+    static void fourByThreeArea(int windowWidth, int windowHeight, int& left, int& top, int& width, int& height);
     void useFirstCamera();
     void setCameraByName(const std::string& name);
     /// The desktop's width, height and colour depth.
@@ -138,6 +145,10 @@ public:
     Ogre::SceneManager* mSceneMgr = nullptr;
     Ogre::RenderWindow* mWindow = nullptr;
     Ogre::Viewport* mViewport = nullptr;
+    /// Behind mViewport, the whole window in black (the bars beside or above
+    /// a 4:3 picture); draws nothing else.
+    Ogre::Viewport* mBarsViewport = nullptr;
+    int mFittedWidth = 0, mFittedHeight = 0;
     Ogre::ArchiveFactory* mArchiveFactory = nullptr;
     /// The root makes its controller manager only when it opens a render
     /// system; without one the headless engine keeps its own, so that ribbon

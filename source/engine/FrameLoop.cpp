@@ -66,6 +66,7 @@ bool CApplication::frameStarted(const Ogre::FrameEvent& evt)
 
     // 3. activity and input
     pumpWindowEvents();
+    fitViewport();
     const bool active = isWindowActive();
     if (mInput)
         mInput->capture();

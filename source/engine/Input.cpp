@@ -10,6 +10,7 @@
 #include <OgreMaterialManager.h>
 #include <OgrePass.h>
 #include <OgreRenderWindow.h>
+#include <OgreViewport.h>
 #include <OgreTechnique.h>
 
 #include <ois/OISException.h>
@@ -135,21 +136,35 @@ void CInput::capture()
 
 void CInput::updateWindowSize()
 {
-    if (gApp.mWindow)
-        setWindowSize(static_cast<float>(gApp.mWindow->getWidth()),
-                      static_cast<float>(gApp.mWindow->getHeight()));
+    if (!gApp.mWindow)
+        return;
+    setWindowSize(static_cast<float>(gApp.mWindow->getWidth()), static_cast<float>(gApp.mWindow->getHeight()));
+    if (gApp.mViewport && gApp.mViewport->getTarget() == gApp.mWindow)
+        setCursorArea(static_cast<float>(gApp.mViewport->getActualLeft()),
+                      static_cast<float>(gApp.mViewport->getActualTop()),
+                      static_cast<float>(gApp.mViewport->getActualWidth()),
+                      static_cast<float>(gApp.mViewport->getActualHeight()));
 }
 
 void CInput::setWindowSize(float width, float height)
 {
     mWindowWidth = width;
     mWindowHeight = height;
+    setCursorArea(0.0f, 0.0f, width, height);
     if (mMouse)
     {
         const OIS::MouseState& state = mMouse->getMouseState();
         state.width = static_cast<int>(width);
         state.height = static_cast<int>(height);
     }
+}
+
+void CInput::setCursorArea(float left, float top, float width, float height)
+{
+    mAreaLeft = left;
+    mAreaTop = top;
+    mAreaWidth = width;
+    mAreaHeight = height;
 }
 
 void CInput::setCursor(bool on)
@@ -224,10 +239,10 @@ bool CInput::keyReleased(const OIS::KeyEvent& event)
 
 void CInput::handleMouseMoved(const OIS::MouseState& state)
 {
-    if (mWindowWidth > 0.0f)
-        mCursorX = static_cast<float>(state.X.abs) / mWindowWidth;
-    if (mWindowHeight > 0.0f)
-        mCursorY = static_cast<float>(state.Y.abs) / mWindowHeight;
+    if (mAreaWidth > 0.0f)
+        mCursorX = (static_cast<float>(state.X.abs) - mAreaLeft) / mAreaWidth;
+    if (mAreaHeight > 0.0f)
+        mCursorY = (static_cast<float>(state.Y.abs) - mAreaTop) / mAreaHeight;
     if (mCursorOn && state.Z.rel != 0)
         Scene::turnCameraByWheel(static_cast<float>(state.Z.rel) / 1000.0f);
 }

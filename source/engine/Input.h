@@ -38,8 +38,12 @@ public:
     void capture();
     /// Takes the render window's size into the mouse area and the two floats.
     void updateWindowSize();
-    /// The size of the area the cursor position is a fraction of.
+    /// The window's size; the cursor area becomes the whole window.
     void setWindowSize(float width, float height);
+    /// The part of the window, in pixels, that the game draws in and that the
+    /// cursor position is a fraction of (a 4:3 area on a wider or taller
+    /// window).
+    void setCursorArea(float left, float top, float width, float height);
     /// Clicks and the wheel reach the game only while the cursor is on.
     void setCursor(bool on);
     bool cursorOn() const { return mCursorOn != 0; }
@@ -79,6 +83,10 @@ public:
     float mCursorY = 0.5f;
     float mWindowWidth = 0.0f;
     float mWindowHeight = 0.0f;
+    float mAreaLeft = 0.0f;
+    float mAreaTop = 0.0f;
+    float mAreaWidth = 0.0f;
+    float mAreaHeight = 0.0f;
     /// The left and right buttons trade places.
     int mSwapButtons = 0;
     int mCursorOn = 0;

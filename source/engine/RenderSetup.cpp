@@ -1,6 +1,7 @@
 // Render set-up: the settings dialog, the render system and its window,
 // resource locations, the scene manager, the viewport and font scrolling.
 #include "Application.h"
+#include "Input.h"
 
 #include "Log.h"
 #include "platform/FramePacer.h"
@@ -643,6 +644,62 @@ void CApplication::createViewport()
     mViewport = mWindow->addViewport(mCamera, 0, 0.0f, 0.0f, 1.0f, 1.0f);
     mViewport->setBackgroundColour(Ogre::ColourValue(0, 0, 0, 1));
     mCamera->setAspectRatio(1.3333334f);
+    mFittedWidth = mFittedHeight = 0;
+    fitViewport();
+}
+
+void CApplication::fourByThreeArea(int windowWidth, int windowHeight, int& left, int& top, int& width, int& height)
+{
+    // Within a pixel of 4:3 the whole window is used.
+    width = windowWidth;
+    height = windowHeight;
+    if (windowWidth * 3 > windowHeight * 4 + 3)
+        width = (windowHeight * 4 + 1) / 3;
+    else if (windowHeight * 4 > windowWidth * 3 + 4)
+        height = (windowWidth * 3 + 2) / 4;
+    left = (windowWidth - width) / 2;
+    top = (windowHeight - height) / 2;
+}
+
+void CApplication::fitViewport()
+{
+    if (!mWindow || !mViewport)
+        return;
+    const int windowWidth = static_cast<int>(mWindow->getWidth());
+    const int windowHeight = static_cast<int>(mWindow->getHeight());
+    if (windowWidth <= 0 || windowHeight <= 0)
+        return;
+    if (windowWidth == mFittedWidth && windowHeight == mFittedHeight)
+        return;
+    mFittedWidth = windowWidth;
+    mFittedHeight = windowHeight;
+    int left = 0, top = 0, width = 0, height = 0;
+    fourByThreeArea(windowWidth, windowHeight, left, top, width, height);
+    const bool whole = width == windowWidth && height == windowHeight;
+    // The overlays are laid out in fractions of the viewport, so a 4:3
+    // viewport keeps them, and the 4:3 camera, in shape.
+    mViewport->setDimensions(static_cast<float>(left) / windowWidth, static_cast<float>(top) / windowHeight,
+                             static_cast<float>(width) / windowWidth, static_cast<float>(height) / windowHeight);
+    if (!whole && !mBarsViewport)
+    {
+        // A viewport clears only its own area: the bars need one of their
+        // own, drawn first, with nothing in it.
+        mBarsViewport = mWindow->addViewport(mCamera, -1, 0.0f, 0.0f, 1.0f, 1.0f);
+        mBarsViewport->setBackgroundColour(Ogre::ColourValue(0, 0, 0, 1));
+        mBarsViewport->setVisibilityMask(0);
+        mBarsViewport->setOverlaysEnabled(false);
+        mBarsViewport->setSkiesEnabled(false);
+        mBarsViewport->setShadowsEnabled(false);
+    }
+    else if (whole && mBarsViewport)
+    {
+        mWindow->removeViewport(mBarsViewport->getZOrder());
+        mBarsViewport = nullptr;
+    }
+    if (mInput)
+        mInput->updateWindowSize();
+    Log::print("\nThe picture: %dx%d at (%d, %d) in a %dx%d window", width, height, left, top, windowWidth,
+               windowHeight);
 }
 
 void CApplication::useFirstCamera()

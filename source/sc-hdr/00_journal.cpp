@@ -322,9 +322,17 @@ void sc_00_journal::setText(const __Item& item, int page)
     const char* o = item.ov.c_str();
     const char* e = item.pan1.c_str();
     const char* c = childOf(item);
-    overlayAppendTextById(o, e, c, page);
+    // The numbers are written as digits: the string table's low ids are
+    // other texts (21 is a tutorial line), not the numbers themselves.
+    const auto appendNumber = [&](int n) {
+        String caption;
+        overlayGetCaption(o, e, c, caption);
+        caption += std::to_string(n);
+        overlaySetCaptionText(o, e, c, caption.c_str());
+    };
+    appendNumber(page);
     overlayAppendTextById(o, e, c, 76);
-    overlayAppendTextById(o, e, c, static_cast<int>(mShotNames.size()));
+    appendNumber(static_cast<int>(mShotNames.size()));
 }
 
 void sc_00_journal::setTextParam(const __Item& item, float r, float g, float b, float height)

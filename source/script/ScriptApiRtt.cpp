@@ -11,6 +11,7 @@
 #include <OgreHardwarePixelBuffer.h>
 #include <OgreRenderTarget.h>
 #include <OgreRenderTexture.h>
+#include <OgreResourceGroupManager.h>
 #include <OgreRoot.h>
 #include <OgreSceneManager.h>
 #include <OgreTextureManager.h>
@@ -40,6 +41,24 @@ Ogre::RenderTarget* renderTargetOf(const String& name, bool logMissing)
 }
 
 // Writes the target's contents to path; the extension picks the format.
+/// A folder's files are listed when it is added as a resource location: a
+/// picture written there later (the journal's) is found only once the
+/// folder is added again.
+void makeFileKnown(const String& path)
+{
+    const size_t slash = path.find_last_of('/');
+    if (slash == String::npos)
+        return;
+    const String folder = path.substr(0, slash);
+    const String file = path.substr(slash + 1);
+    Ogre::ResourceGroupManager& groups = Ogre::ResourceGroupManager::getSingleton();
+    const String group = Ogre::RGN_DEFAULT;
+    if (!groups.resourceLocationExists(folder, group) || groups.resourceExists(group, file))
+        return;
+    groups.removeResourceLocation(folder, group);
+    groups.addResourceLocation(folder, "FileSystem", group, false);
+}
+
 void writePicture(Ogre::RenderTarget* target, const String& path)
 {
     String extension;
@@ -177,6 +196,7 @@ void CVirtualScript::rttSaveToFile(const String& name, const std::wstring& fileN
 
     const String path = gApp.mAppState.getSaveFolderA(Utils::GetStringFromWString(fileName), true);
     writePicture(target, path);
+    makeFileKnown(path);
 }
 
 void CVirtualScript::deleteUserFile(const std::wstring& fileName)

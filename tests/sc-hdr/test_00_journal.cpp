@@ -53,8 +53,9 @@ protected:
         text(76, " of ");
         text(204, "Tasks");
         text(205, "Pictures");
-        for (int n = 1; n <= 9; ++n)
-            text(n, Ogre::StringConverter::toString(n).c_str());
+        text(21, "Look round");
+        text(5, "Find the key");
+        text(7, "Open the gate");
         gApp.mAppState.mOptions["CurSave"].value = "2";
         gui = engine->addRecorder("00_game_interface");
     }
@@ -237,8 +238,8 @@ TEST_F(Journal, TasksAreCrossedOutAsNewOnesComeAndComeBackFromASavedGame)
     EXPECT_EQ(var("journal_task_num"), 2);
     EXPECT_EQ(var("journal_task_00_str"), 5);
     EXPECT_EQ(var("journal_task_01_str"), 7);
-    EXPECT_EQ(caption("JournalTaskText_00"), "5");
-    EXPECT_EQ(caption("JournalTaskText_01"), "7");
+    EXPECT_EQ(caption("JournalTaskText_00"), "Find the key");
+    EXPECT_EQ(caption("JournalTaskText_01"), "Open the gate");
     ASSERT_NE(element("JournalTaskLine_00"), nullptr);
     EXPECT_EQ(element("JournalTaskLine_00")->getMaterialName(), "00_journal_line");
     EXPECT_EQ(element("JournalTaskLine_01"), nullptr);
@@ -258,7 +259,7 @@ TEST_F(Journal, TasksAreCrossedOutAsNewOnesComeAndComeBackFromASavedGame)
     CVirtualScript::setConfigI("load_from_save", 1);
     create();
     EXPECT_EQ(var("journal_task_num"), 2);
-    EXPECT_EQ(caption("JournalTaskText_01"), "7");
+    EXPECT_EQ(caption("JournalTaskText_01"), "Open the gate");
     EXPECT_NE(element("JournalTaskLine_00"), nullptr);
     EXPECT_EQ(element("JournalTaskLine_01"), nullptr);
 
@@ -312,6 +313,19 @@ TEST_F(Journal, PicturesAreNamedCountedAndShownOnOpening)
     EXPECT_TRUE(shown("JournalShotText2"));
     EXPECT_EQ(unit("00_journal_shot")->getTextureName(), "00_journal_button_down.jpg");
     EXPECT_EQ(unit("00_journal_task")->getTextureName(), "00_journal_button.jpg");
+}
+
+TEST_F(Journal, PictureCaptionCountsInDigitsPastTheLowTextIds)
+{
+    // Text 21 is another screen's line: the 21st picture still reads as a
+    // number.
+    CVirtualScript::setVarI("screen_num", 21);
+    CVirtualScript::setVarI("journal_cur_shot", 20);
+    CVirtualScript::setVarI("journal_cur_page_shot", 1);
+    create();
+    open(100);
+    EXPECT_EQ(caption("JournalPageText"), "Picture 21 of 21");
+    EXPECT_EQ(caption("JournalPageText2"), "Picture 21 of 21");
 }
 
 TEST_F(Journal, ArrowsWalkThePicturesRoundAndTabsSwitchPages)

@@ -2,8 +2,8 @@
 // real game on an Xvfb of its own at the sizes of the table: the logo, the
 // title over the name box, the main menu, the options, the credits, the
 // difficulty choice, the loading window, location 1 after its opening with
-// the in-game interface and the tutorial's window.  The way in is a new
-// player's:
+// the in-game interface and the tutorial's window, and the journal opened
+// from the bar.  The way in is a new player's:
 // a name, "New game", a difficulty, the loading window's click, and the
 // opening of location 1 until the game hands over the mouse.
 // On each: no shown element with a missing material or texture, every text
@@ -15,6 +15,7 @@
 // ctest: timeout 300
 #include "00_ginterface.h"
 #include "00_interface.h"
+#include "00_journal.h"
 #include "00_loader.h"
 #include "00_tutorial.h"
 #include "Application.h"
@@ -27,6 +28,7 @@
 #include "ScriptObject.h"
 #include "WindowedGame.h"
 
+#include <OgreViewport.h>
 #include <Overlay/OgreOverlay.h>
 #include <Overlay/OgreOverlayElement.h>
 #include <Overlay/OgreOverlayManager.h>
@@ -166,6 +168,12 @@ TEST_P(Screens, EveryScreenLooksFinished)
     gApp.mWindow->getCustomAttribute("WINDOW", &mWindow);
     ASSERT_EQ(static_cast<int>(gApp.mWindow->getWidth()), GetParam().width);
     ASSERT_EQ(static_cast<int>(gApp.mWindow->getHeight()), GetParam().height);
+    // The picture keeps the 4:3 shape its overlays are laid out for,
+    // centred in a window of another shape.
+    const Ogre::Viewport* view = gApp.mViewport;
+    EXPECT_NEAR(view->getActualWidth() * 3.0, view->getActualHeight() * 4.0, 4.0);
+    EXPECT_NEAR(view->getActualLeft() * 2 + view->getActualWidth(), GetParam().width, 1);
+    EXPECT_NEAR(view->getActualTop() * 2 + view->getActualHeight(), GetParam().height, 1);
 
     ASSERT_TRUE(pumpUntil([&] { return overlayShown("LogoOverlay"); }, 600));
     pumpFor(1.0);
@@ -256,6 +264,36 @@ TEST_P(Screens, EveryScreenLooksFinished)
     }, 600, "play")) << player.error();
     pumpFor(0.5);
     look("location", kInterfaceLayers);
+
+    // The journal, opened with a real click on its button on the bar (on a
+    // wide or tall window the picture is a centred 4:3 area: the click
+    // still lands).  It opens at the task page, the location's first task
+    // written on it.
+    CObject* journalObject = gApp.findObject("journal");
+    auto* journal = journalObject ? dynamic_cast<sc_00_journal*>(journalObject->mScript) : nullptr;
+    ASSERT_NE(journal, nullptr);
+    std::set<std::string> journalLayers = kInterfaceLayers;
+    journalLayers.insert({"JournalTaskText1+JournalTaskText2", "JournalShotText1+JournalShotText2"});
+    float fx = 0.0f, fy = 0.0f;
+    ASSERT_TRUE(player.waitUntil([&] { return player.buttonPoint(0, sc_00_ginterface::ID_JOURNAL, fx, fy); }, 300,
+                                 "the journal's button"))
+        << player.error();
+    int x = 0, y = 0;
+    pixelOfScreen(fx, fy, x, y);
+    xdo("mousemove --window " + std::to_string(mWindow) + " " + std::to_string(x) + " " + std::to_string(y) +
+        " click 1");
+    ASSERT_TRUE(pumpUntil([&] { return journal->mAnimState == 2; }, 600)) << "the journal did not open";
+    pumpFor(0.3);
+    EXPECT_GE(journal->mTaskCount, 1);
+    EXPECT_TRUE(elementShown("JournalTaskText_00"));
+    look("journal_tasks", journalLayers);
+
+    // The close button slides the journal away and hands the game back.
+    ASSERT_TRUE(player.elementPoint("JournalExit", fx, fy));
+    player.clickAt(fx, fy);
+    ASSERT_TRUE(pumpUntil([&] { return journal->mAnimState == 0; }, 600)) << "the journal did not close";
+    ASSERT_TRUE(player.waitUntil([&] { return player.settled(); }, 300, "play after the journal")) << player.error();
+    EXPECT_FALSE(overlayShown("JournalOverlay"));
 }
 
 // Windowed, the game takes the largest of its window sizes that the desktop

@@ -69,6 +69,24 @@ float windowHeight()
     return gApp.mInput && gApp.mInput->mWindowHeight > 0.0f ? gApp.mInput->mWindowHeight : 768.0f;
 }
 
+/// The window pixel of a point of the game's picture given in fractions of
+/// it (the picture is a 4:3 area of a wider or taller window).
+int pixelX(float x)
+{
+    const CInput* input = gApp.mInput;
+    if (input && input->mAreaWidth > 0.0f)
+        return static_cast<int>(input->mAreaLeft + x * input->mAreaWidth);
+    return static_cast<int>(x * windowWidth());
+}
+
+int pixelY(float y)
+{
+    const CInput* input = gApp.mInput;
+    if (input && input->mAreaHeight > 0.0f)
+        return static_cast<int>(input->mAreaTop + y * input->mAreaHeight);
+    return static_cast<int>(y * windowHeight());
+}
+
 /// The inventory slot that holds the item, or -1.
 int slotOf(int item)
 {
@@ -487,16 +505,16 @@ void GamePlayer::moveTo(float x, float y)
     OIS::MouseState state;
     state.width = static_cast<int>(windowWidth());
     state.height = static_cast<int>(windowHeight());
-    state.X.abs = static_cast<int>(x * windowWidth()) - kOisOffset;
-    state.Y.abs = static_cast<int>(y * windowHeight()) - kOisOffset;
+    state.X.abs = pixelX(x) - kOisOffset;
+    state.Y.abs = pixelY(y) - kOisOffset;
     gApp.mInput->mouseMoved(OIS::MouseEvent(gApp.mInput->mMouse, state));
 }
 
 void GamePlayer::press()
 {
     OIS::MouseState state;
-    state.X.abs = static_cast<int>(mX * windowWidth()) - kOisOffset;
-    state.Y.abs = static_cast<int>(mY * windowHeight()) - kOisOffset;
+    state.X.abs = pixelX(mX) - kOisOffset;
+    state.Y.abs = pixelY(mY) - kOisOffset;
     state.buttons = 1;
     gApp.mInput->mousePressed(OIS::MouseEvent(gApp.mInput->mMouse, state), OIS::MB_Left);
 }
@@ -504,8 +522,8 @@ void GamePlayer::press()
 void GamePlayer::release()
 {
     OIS::MouseState state;
-    state.X.abs = static_cast<int>(mX * windowWidth()) - kOisOffset;
-    state.Y.abs = static_cast<int>(mY * windowHeight()) - kOisOffset;
+    state.X.abs = pixelX(mX) - kOisOffset;
+    state.Y.abs = pixelY(mY) - kOisOffset;
     gApp.mInput->mouseReleased(OIS::MouseEvent(gApp.mInput->mMouse, state), OIS::MB_Left);
 }
 

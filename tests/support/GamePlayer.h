@@ -49,7 +49,7 @@ public:
     bool enterLocation(int budget = 3000);
 
     // -- the input path -------------------------------------------------------
-    /// The pointer to a point of the window given as fractions of its size.
+    /// The pointer to a point of the game's picture given as fractions of it.
     void moveTo(float x, float y);
     void press();
     void release();

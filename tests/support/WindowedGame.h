@@ -11,6 +11,7 @@
 #include <OgreCamera.h>
 #include <OgreRenderWindow.h>
 #include <OgreRoot.h>
+#include <OgreViewport.h>
 
 #include <gtest/gtest.h>
 
@@ -73,8 +74,17 @@ protected:
     {
         Ogre::Camera* camera = gApp.mCamera;
         const Ogre::Vector3 p = camera->getProjectionMatrix() * (camera->getViewMatrix() * world);
-        x = static_cast<int>((p.x * 0.5f + 0.5f) * gApp.mWindow->getWidth());
-        y = static_cast<int>((0.5f - p.y * 0.5f) * gApp.mWindow->getHeight());
+        const Ogre::Viewport* view = gApp.mViewport;
+        x = view->getActualLeft() + static_cast<int>((p.x * 0.5f + 0.5f) * view->getActualWidth());
+        y = view->getActualTop() + static_cast<int>((0.5f - p.y * 0.5f) * view->getActualHeight());
+    }
+    /// Window pixel at a point of the game's picture given in fractions of
+    /// it (the overlays' relative metrics).
+    void pixelOfScreen(float fx, float fy, int& x, int& y)
+    {
+        const Ogre::Viewport* view = gApp.mViewport;
+        x = view->getActualLeft() + static_cast<int>(fx * view->getActualWidth());
+        y = view->getActualTop() + static_cast<int>(fy * view->getActualHeight());
     }
     bool xdo(const std::string& args) { return shell("xdotool " + args + " >/dev/null 2>&1"); }
     /// Moves the pointer onto the window pixel and lets the game see it.

@@ -11,8 +11,9 @@
 // "00_journal_button_down.tga", the loading window's prompt
 // "00_loading_button.tga", and the volume slider's groove "00_menu_slider_bar.tga" and brass knob
 // "00_menu_slider_knob.tga", the stage "00_menu_stage.tga" that the
-// main menu's characters stand before, and the tutorial's pointer
-// "00_tutorial_arrow.tga".  Every picture is drawn from a few shapes, so
+// main menu's characters stand before, the tutorial's pointer
+// "00_tutorial_arrow.tga", and the journal's close button
+// "00_journal_exit.tga" (a brass disc with a brown cross).  Every picture is drawn from a few shapes, so
 // the menus look of one hand at any size they are stretched to.
 // Uncompressed 32-bit TGA files, bottom-up.
 //
@@ -196,6 +197,28 @@ bool writeTab(const std::string& path, bool down)
     return writeFile(path, bytes);
 }
 
+/// The journal's close button: a brass disc with a brown cross, in the
+/// middle of a clear square (the button's hit area is the square).
+bool writeCloseButton(const std::string& path)
+{
+    const int size = 64;
+    std::vector<uint8_t> bytes = header(size, size);
+    for (int y = 0; y < size; ++y)
+        for (int x = 0; x < size; ++x)
+        {
+            const double u = (x + 0.5) / size - 0.5, v = (y + 0.5) / size - 0.5;
+            const double r = std::sqrt(u * u + v * v);
+            const double cross = std::min(std::fabs(u - v), std::fabs(u + v)) / std::sqrt(2.0);
+            const bool inCross = cross < 0.035 && std::fabs(u) < 0.13 && std::fabs(v) < 0.13;
+            Colour c = r > 0.25 ? kBrown : mix(Colour{1.0, 0.88, 0.55, 1.0}, kGold, r * 4.0);
+            if (inCross)
+                c = kBrown;
+            c.a = std::max(0.0, std::min(1.0, (0.28 - r) * size));
+            put(bytes, c);
+        }
+    return writeFile(path, bytes);
+}
+
 /// The loading window's prompt: a brass plaque with a "go on" arrow; the
 /// loader pulses it through its grey level.
 bool writePrompt(const std::string& path)
@@ -333,5 +356,6 @@ int main(int argc, char** argv)
     ok = writeSliderKnob(folder + "/00_menu_slider_knob.tga") && ok;
     ok = writeStage(folder + "/00_menu_stage.tga") && ok;
     ok = writeArrow(folder + "/00_tutorial_arrow.tga") && ok;
+    ok = writeCloseButton(folder + "/00_journal_exit.tga") && ok;
     return ok ? 0 : 1;
 }

@@ -23,7 +23,9 @@
 //                                              render textures, the object's
 //                                              materials and the interface's
 //                                              material of the picture
-//   text <id> <words...>                       a string-table entry
+//   text <id> <words...>                       a string-table entry; in
+//                                              double quotes its spaces are
+//                                              kept as written
 //   texts <a>-<b> <words with %d>              a range of entries
 //   <name>[{a-b}] <script|-> <look|-> <x,y,z> [key=value...]
 //                                              one object (a family with
@@ -639,6 +641,10 @@ bool readTable(const std::string& path, Table& table)
             words >> range;
             while (words >> word)
                 rest += (rest.empty() ? "" : " ") + word;
+            const size_t open = line.find('"');
+            const size_t close = line.rfind('"');
+            if (open != std::string::npos && close > open)
+                rest = line.substr(open + 1, close - open - 1);
             int a = 0, b = 0;
             if (first == "text")
                 file->texts.emplace_back(std::atoi(range.c_str()), rest);

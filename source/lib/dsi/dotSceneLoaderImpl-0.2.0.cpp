@@ -404,7 +404,8 @@ void dotSceneLoaderImpl020::parseEnvironment(const TiXmlElement* element)
         const Ogre::ColourValue colour = parseColour(background);
         if (mRenderWindow)
             for (unsigned short i = 0; i < mRenderWindow->getNumViewports(); ++i)
-                mRenderWindow->getViewport(i)->setBackgroundColour(colour);
+                if (mRenderWindow->getViewport(i)->getZOrder() >= 0) // the bars beside the picture stay black
+                    mRenderWindow->getViewport(i)->setBackgroundColour(colour);
         if (mFlag3)
             dotSceneInfo::mBackgroundColour = colour;
     }
