@@ -43,6 +43,8 @@
 //   mat=<material>       the entity's material instead of the look's
 //   camera=<name>        an OGRE camera on the node
 //   rtt=items            the camera renders the pictures of the table's items
+//   rtt=<texture>        the camera renders into that one render texture
+//                        (a screen in the room that a script shows)
 //   light=<r,g,b>        a point light on the node, named like the node
 //   anim=<skel>:<name>   an animation layer (several allowed)
 //   anims=<a>,<b>...     the figure's animation layers 01_guy_<a>.skeleton:<a>
@@ -386,11 +388,14 @@ void writeObject(std::ostream& out, const Object& o, const std::string& indent, 
     {
         out << in << "<camera name=\"" << camera << "\" projectionType=\"perspective\" fov=\"45\" aspectRatio=\"1.3333\">"
             << "<clipping near=\"5\" far=\"20000\"/>";
-        if (key(o, "rtt") == "items" && gItems)
+        const std::string rtt = key(o, "rtt");
+        if (rtt == "items" && gItems)
             for (const auto& item : *gItems)
                 for (int which = 0; which < 2; ++which)
                     out << "<rtt name=\"" << itemTexture(item.first, which)
                         << "\" x=\"128\" y=\"128\" visibleFlag=\"-1\"/>";
+        else if (!rtt.empty() && rtt != "items")
+            out << "<rtt name=\"" << xmlEscape(rtt) << "\" x=\"256\" y=\"256\" visibleFlag=\"-1\"/>";
         out << "</camera>\n";
     }
     const std::string light = key(o, "light");
