@@ -195,6 +195,10 @@ int CAppState::_mapLoad(const String& fileName, VarMap& map)
 
 int CAppState::checkSaveFile(const String& fileName)
 {
+    // The main menu looks at every slot whenever it starts, also in each
+    // location's scene: an empty slot is no error.
+    if (!Platform::fileExists(getSaveFolderA(fileName, false)))
+        return 0;
     VarMap scratch;
     return _mapLoad(fileName, scratch);
 }
@@ -202,7 +206,8 @@ int CAppState::checkSaveFile(const String& fileName)
 int CAppState::readSaveValue(const String& fileName, const String& key, String& value)
 {
     VarMap scratch;
-    if (_mapLoad(fileName, scratch) != 1)
+    // The main menu reads the name of every slot: an empty one has none.
+    if (!Platform::fileExists(getSaveFolderA(fileName, false)) || _mapLoad(fileName, scratch) != 1)
         return 0;
     if (getMapValue(scratch, key, value))
         return 1;

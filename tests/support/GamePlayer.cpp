@@ -293,19 +293,30 @@ bool GamePlayer::dragItem(int item, const std::string& target, int budget)
             return true;
         }, kClickBudget, "item " + std::to_string(item) + " to show in its slot"))
         return false;
-    rest();
-    moveTo(ix, iy);
-    frames(kHoldFrames);
-    press();
-    frames(kHoldFrames);
-    release();
-    if (!waitUntil([&] { return CVirtualScript::getConfigI("drag_item") == item; }, 120,
-                   "item " + std::to_string(item) + " to hang on the cursor"))
+    // A press that only closed what the hover opened (the tutorial's word
+    // on items) takes no item: a person presses again.
+    const std::string what = "item " + std::to_string(item) + " to hang on the cursor";
+    bool hangs = false;
+    for (int attempt = 0; attempt < 3 && !hangs; ++attempt)
     {
-        char what[200];
-        std::snprintf(what, sizeof(what), " (slot %d: ready %d, removing %d, flying %d, picture at %.3f,%.3f size %.3f,%.3f; pressed at %.3f,%.3f)",
+        rest();
+        moveTo(ix, iy);
+        frames(kHoldFrames);
+        press();
+        frames(kHoldFrames);
+        release();
+        hangs = waitUntil([&] { return CVirtualScript::getConfigI("drag_item") == item; }, 40, what);
+        if (!hangs && attempt < 2)
+            mError.clear();
+    }
+    if (!hangs)
+    {
+        char what[300];
+        std::snprintf(what, sizeof(what), " (slot %d: ready %d, removing %d, flying %d, picture at %.3f,%.3f size %.3f,%.3f; pressed at %.3f,%.3f; hint state %d, slots %s, drag state %d, inventory %s, cursor at %.3f,%.3f)",
                       slot, it.ready, it.removing, it.flyKind, it.picture.scrPos.x, it.picture.scrPos.y,
-                      it.picture.scrSize.x, it.picture.scrSize.y, ix, iy);
+                      it.picture.scrSize.x, it.picture.scrSize.y, ix, iy, gi->hintState,
+                      gi->checkMoveOk(it) ? "at rest" : "moving", gi->dragState,
+                      gi->inventoryDisabled ? "disabled" : "enabled", gi->cursorX, gi->cursorY);
         mError += what;
         return false;
     }
@@ -532,6 +543,18 @@ void GamePlayer::typeKey(int key, unsigned text)
     gApp.mInput->keyPressed(OIS::KeyEvent(gApp.mInput->mKeyboard, static_cast<OIS::KeyCode>(key), text));
     frames(2);
     gApp.mInput->keyReleased(OIS::KeyEvent(gApp.mInput->mKeyboard, static_cast<OIS::KeyCode>(key), text));
+    frames(2);
+}
+
+void GamePlayer::pressKey(int key)
+{
+    gApp.mInput->keyPressed(OIS::KeyEvent(gApp.mInput->mKeyboard, static_cast<OIS::KeyCode>(key), 0));
+    frames(2);
+}
+
+void GamePlayer::releaseKey(int key)
+{
+    gApp.mInput->keyReleased(OIS::KeyEvent(gApp.mInput->mKeyboard, static_cast<OIS::KeyCode>(key), 0));
     frames(2);
 }
 
