@@ -6,6 +6,7 @@
 #include "00_loader.h"
 #include "00_near_open_zone.h"
 #include "00_near_plane_zone.h"
+#include "00_overlay_shower.h"
 #include "00_tutorial.h"
 #include "Application.h"
 #include "Input.h"
@@ -175,10 +176,24 @@ bool GamePlayer::perform(const Walkthrough& walk, const WalkStep& step)
     {
         sc_00_ginterface* gi = gameInterface();
         const int mode = gi ? gi->playMode : 0;
-        ok = clickButton(3, sc_00_ginterface::ID_SKIP, budget) &&
+        // The skip button of a mini-game takes a click once its line has
+        // filled up: a person waits for it.
+        ok = waitUntil([&] {
+                 sc_00_ginterface* now = gameInterface();
+                 return now && !now->skipLocked;
+             }, budget, "the skip button to fill up") &&
+             clickButton(3, sc_00_ginterface::ID_SKIP, budget) &&
+             // A mini-game asks first whether to skip it: yes.
              waitUntil([&] {
                  sc_00_ginterface* now = gameInterface();
-                 return (!now || now->playMode != mode) && settled();
+                 return !now || now->playMode != mode || menuShown(sc_00_interface::MENU_DIALOG);
+             }, budget, "the skip to be taken or asked about") &&
+             (!menuShown(sc_00_interface::MENU_DIALOG) || clickElement("DeleteYes", budget)) &&
+             // What follows may hold the interface (a document to read): the
+             // next step waits for the game to settle.
+             waitUntil([&] {
+                 sc_00_ginterface* now = gameInterface();
+                 return !now || now->playMode != mode;
              }, budget, "the skipped scene or game to end");
     }
     else if (verb == "dialog")
@@ -189,6 +204,17 @@ bool GamePlayer::perform(const Walkthrough& walk, const WalkStep& step)
              waitUntil([&] { return overlayShown("JournalOverlay"); }, 300, "the journal to open") &&
              (frames(30), clickAt(0.5f, 0.5f), true) &&
              waitUntil([&] { return !overlayShown("JournalOverlay") && settled(); }, budget, "the journal to close");
+    else if (verb == "read")
+    {
+        // The document stays until a click anywhere; a person reads it first.
+        auto phase = [&] {
+            sc_00_overlay_shower* shower = scriptNamed<sc_00_overlay_shower>(a[0].c_str());
+            return shower ? shower->phase : -1;
+        };
+        ok = waitUntil([&] { return phase() == 2; }, budget, a[0] + "'s document to be shown") &&
+             (frames(kReadFrames), clickAt(0.5f, 0.5f), true) &&
+             waitUntil([&] { return phase() != 2 && settled(); }, budget, a[0] + "'s document to close");
+    }
     else if (verb == "wait")
     {
         const int value = std::atoi(a[1].c_str());
@@ -475,6 +501,9 @@ bool GamePlayer::leaveToMainMenu()
         return false;
     return waitUntil([&] {
         sc_00_interface* menu = scriptNamed<sc_00_interface>("interface");
+        // A returning player is asked the survey's question first.
+        if (!gameInterface() && menuShown(sc_00_interface::MENU_SURVEY))
+            clickElement("SurveyOk", 300);
         return !gameInterface() && menu && menu->mMenus[sc_00_interface::MENU_MAIN].state == 2;
     }, 3000, "the main menu");
 }

@@ -371,7 +371,7 @@ void writeObject(std::ostream& out, const Object& o, const std::string& indent, 
                     out << "<rtt name=\"" << itemTexture(item.id, which)
                         << "\" x=\"128\" y=\"128\" visibleFlag=\"-1\"/>";
         else if (!rtt.empty() && rtt != "items")
-            out << "<rtt name=\"" << xmlEscape(rtt) << "\" x=\"256\" y=\"256\" visibleFlag=\"-1\"/>";
+            out << "<rtt name=\"" << xmlEscape(rtt) << "\" x=\"512\" y=\"512\" visibleFlag=\"-1\"/>";
         out << "</camera>\n";
     }
     const std::string light = key(o, "light");
