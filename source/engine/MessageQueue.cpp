@@ -150,9 +150,20 @@ void unloadScene(CApplication& app)
     if (app.mSceneMgr && app.mRayQuery)
         app.mSceneMgr->destroyQuery(app.mRayQuery);
     app.mRayQuery = nullptr;
-    // Clearing the scene destroys every node, and with it every object left.
+    // Clearing the scene destroys every node, and with it every object left;
+    // it also takes the camera "default" off the root node, where the scripts
+    // that still run until the next scene is made (the interface's cursor
+    // sparkle) look for its place.
     if (app.mSceneMgr)
+    {
         app.mSceneMgr->clearScene();
+        if (app.mSceneMgr->hasCamera("default"))
+        {
+            Ogre::Camera* camera = app.mSceneMgr->getCamera("default");
+            if (!camera->isAttached())
+                app.mSceneMgr->getRootSceneNode()->attachObject(camera);
+        }
+    }
     AnimIds::clear();
 
     Ogre::TextureManager* textures = Ogre::TextureManager::getSingletonPtr();

@@ -238,6 +238,9 @@ TEST_F(Queue, UnloadThenLoadTakesTwoFrames)
     EXPECT_EQ(gObjectCollector.count(), 0);
     EXPECT_FALSE(gApp.mSceneMgr->hasCamera("roomCam"));
     EXPECT_TRUE(gApp.mSceneMgr->hasCamera("default"));
+    // The camera "default" still hangs on the root node, where the scripts
+    // running until the next scene find its place.
+    EXPECT_EQ(gApp.mSceneMgr->getCamera("default")->getParentSceneNode(), gApp.mSceneMgr->getRootSceneNode());
     ASSERT_EQ(gApp.mMessages.size(), 1u);
 
     engine.clearLog();

@@ -220,7 +220,12 @@ TEST_F(SaveGame, MissingFileIsZeroWithALogLine)
               std::string::npos)
         << Log::captured();
     EXPECT_EQ(map.size(), 1u);
+    // The main menu's looks at an empty slot find it empty, quietly.
+    Log::captureBegin();
     EXPECT_EQ(state.checkSaveFile("save_04.sav"), 0);
+    String name = "kept";
+    EXPECT_EQ(state.readSaveValue("save_04.sav", "name", name), 0);
+    EXPECT_EQ(Log::captured(), "");
 }
 
 TEST_F(SaveGame, AFailedSaveKeepsThePreviousFileAndSaysSo)

@@ -5,11 +5,14 @@
 // and a person can watch the play in the window.
 #pragma once
 
+#include "00_ginterface.h"
 #include "Application.h"
 #include "GamePlayer.h"
 #include "Input.h"
 #include "Log.h"
+#include "Object.h"
 #include "TestSupport.h"
+#include "Walkthrough.h"
 #include "XDriver.h"
 
 #include <OgreRenderWindow.h>
@@ -19,6 +22,8 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -126,6 +131,85 @@ protected:
 
     std::string gameDir() const { return mDir.path() + "/game"; }
 
+    // -- a location played from its walkthrough -----------------------------------
+    /// A walkthrough of data/walkthrough, read.
+    Walkthrough walkthrough(const std::string& file)
+    {
+        Walkthrough walk;
+        EXPECT_TRUE(walk.load(std::string(TQ_TEST_SOURCE_DIR) + "/../data/walkthrough/" + file)) << walk.error;
+        return walk;
+    }
+
+    /// The location has rooms in the game data: a table under data/rooms.
+    static bool hasRooms(int location)
+    {
+        char table[16];
+        std::snprintf(table, sizeof(table), "%02d.txt", location);
+        return std::filesystem::exists(std::string(TQ_TEST_SOURCE_DIR) + "/../data/rooms/" + table);
+    }
+
+    /// Plays the steps [from, to) of a walkthrough (to -1: to its end),
+    /// watching the threads of the location's plan; prints how long it took.
+    void playLocation(const Walkthrough& walk, int from, int to)
+    {
+        player.afterFrame = [this] { noteThreads(); };
+        const auto begin = std::chrono::steady_clock::now();
+        const int framesBefore = player.frames();
+        ASSERT_TRUE(player.play(walk, from, to)) << player.error() << "; the threads stand at "
+                                                 << ::testing::PrintToString(threadsNow())
+                                                 << "; the screen is in " << screenshot();
+        const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count();
+        std::printf("%s steps %d..%d: %d frames, %.1f s of game time, %.1f s\n", walk.name.c_str(), from,
+                    to < 0 ? static_cast<int>(walk.steps.size()) : to, player.frames() - framesBefore,
+                    (player.frames() - framesBefore) * player.frameSeconds, seconds);
+    }
+
+    /// Nothing forbidden in the log since the last look.
+    void expectCleanLog(const std::string& when)
+    {
+        const std::string fault = player.logFault();
+        EXPECT_TRUE(fault.empty()) << when << ": the log says: " << fault;
+    }
+
+    /// Threads of the plan as last seen that have not reached their last
+    /// task, each "thread <n> <name>:task/count".  The thread that asks the
+    /// loader for the next location ends on that task: the loader answers by
+    /// loading.
+    std::vector<std::string> threadsLeft() const
+    {
+        std::vector<std::string> left;
+        for (const auto& t : mLastThreads)
+            if (t.second.first < t.second.second - 1)
+                left.push_back(t.first + ":" + std::to_string(t.second.first) + "/" + std::to_string(t.second.second));
+        return left;
+    }
+
+    /// Every thread of the plan as last seen, "thread <n> <name>:task/count".
+    std::vector<std::string> threadsNow() const
+    {
+        std::vector<std::string> all;
+        for (const auto& t : mLastThreads)
+            all.push_back(t.first + ":" + std::to_string(t.second.first) + "/" + std::to_string(t.second.second));
+        return all;
+    }
+
+    /// Keeps the threads of the running plan (they go with the location).
+    void noteThreads()
+    {
+        CObject* object = gApp.findObject("00_game_interface");
+        auto* gi = object ? dynamic_cast<sc_00_ginterface*>(object->getScript()) : nullptr;
+        if (!gi || gi->threads.empty())
+            return;
+        mLastThreads.clear();
+        for (size_t i = 0; i < gi->threads.size(); ++i)
+        {
+            const auto& t = gi->threads[i];
+            mLastThreads.emplace_back("thread " + std::to_string(i) + " " + t.name,
+                                      std::make_pair(t.cur_task, t.task_count()));
+        }
+    }
+
+    std::vector<std::pair<std::string, std::pair<int, int>>> mLastThreads;
     TempDir mDir;
     GamePlayer player;
     bool mWatch = false;

@@ -6,6 +6,7 @@
 #include "00_loader.h"
 #include "00_near_open_zone.h"
 #include "00_near_plane_zone.h"
+#include "00_overlay_shower.h"
 #include "00_tutorial.h"
 #include "Application.h"
 #include "Input.h"
@@ -193,10 +194,24 @@ bool GamePlayer::perform(const Walkthrough& walk, const WalkStep& step)
     {
         sc_00_ginterface* gi = gameInterface();
         const int mode = gi ? gi->playMode : 0;
-        ok = clickButton(3, sc_00_ginterface::ID_SKIP, budget) &&
+        // The skip button of a mini-game takes a click once its line has
+        // filled up: a person waits for it.
+        ok = waitUntil([&] {
+                 sc_00_ginterface* now = gameInterface();
+                 return now && !now->skipLocked;
+             }, budget, "the skip button to fill up") &&
+             clickButton(3, sc_00_ginterface::ID_SKIP, budget) &&
+             // A mini-game asks first whether to skip it: yes.
              waitUntil([&] {
                  sc_00_ginterface* now = gameInterface();
-                 return (!now || now->playMode != mode) && settled();
+                 return !now || now->playMode != mode || menuShown(sc_00_interface::MENU_DIALOG);
+             }, budget, "the skip to be taken or asked about") &&
+             (!menuShown(sc_00_interface::MENU_DIALOG) || clickElement("DeleteYes", budget)) &&
+             // What follows may hold the interface (a document to read): the
+             // next step waits for the game to settle.
+             waitUntil([&] {
+                 sc_00_ginterface* now = gameInterface();
+                 return !now || now->playMode != mode;
              }, budget, "the skipped scene or game to end");
     }
     else if (verb == "dialog")
@@ -207,6 +222,17 @@ bool GamePlayer::perform(const Walkthrough& walk, const WalkStep& step)
              waitUntil([&] { return overlayShown("JournalOverlay"); }, 300, "the journal to open") &&
              (frames(30), clickAt(0.5f, 0.5f), true) &&
              waitUntil([&] { return !overlayShown("JournalOverlay") && settled(); }, budget, "the journal to close");
+    else if (verb == "read")
+    {
+        // The document stays until a click anywhere; a person reads it first.
+        auto phase = [&] {
+            sc_00_overlay_shower* shower = scriptNamed<sc_00_overlay_shower>(a[0].c_str());
+            return shower ? shower->phase : -1;
+        };
+        ok = waitUntil([&] { return phase() == 2; }, budget, a[0] + "'s document to be shown") &&
+             (frames(kReadFrames), clickAt(0.5f, 0.5f), true) &&
+             waitUntil([&] { return phase() != 2 && settled(); }, budget, a[0] + "'s document to close");
+    }
     else if (verb == "wait")
     {
         const int value = std::atoi(a[1].c_str());
@@ -311,19 +337,30 @@ bool GamePlayer::dragItem(int item, const std::string& target, int budget)
             return true;
         }, kClickBudget, "item " + std::to_string(item) + " to show in its slot"))
         return false;
-    rest();
-    moveTo(ix, iy);
-    frames(kHoldFrames);
-    press();
-    frames(kHoldFrames);
-    release();
-    if (!waitUntil([&] { return CVirtualScript::getConfigI("drag_item") == item; }, 120,
-                   "item " + std::to_string(item) + " to hang on the cursor"))
+    // A press that only closed what the hover opened (the tutorial's word
+    // on items) takes no item: a person presses again.
+    const std::string what = "item " + std::to_string(item) + " to hang on the cursor";
+    bool hangs = false;
+    for (int attempt = 0; attempt < 3 && !hangs; ++attempt)
     {
-        char what[200];
-        std::snprintf(what, sizeof(what), " (slot %d: ready %d, removing %d, flying %d, picture at %.3f,%.3f size %.3f,%.3f; pressed at %.3f,%.3f)",
+        rest();
+        moveTo(ix, iy);
+        frames(kHoldFrames);
+        press();
+        frames(kHoldFrames);
+        release();
+        hangs = waitUntil([&] { return CVirtualScript::getConfigI("drag_item") == item; }, 40, what);
+        if (!hangs && attempt < 2)
+            mError.clear();
+    }
+    if (!hangs)
+    {
+        char what[300];
+        std::snprintf(what, sizeof(what), " (slot %d: ready %d, removing %d, flying %d, picture at %.3f,%.3f size %.3f,%.3f; pressed at %.3f,%.3f; hint state %d, slots %s, drag state %d, inventory %s, cursor at %.3f,%.3f)",
                       slot, it.ready, it.removing, it.flyKind, it.picture.scrPos.x, it.picture.scrPos.y,
-                      it.picture.scrSize.x, it.picture.scrSize.y, ix, iy);
+                      it.picture.scrSize.x, it.picture.scrSize.y, ix, iy, gi->hintState,
+                      gi->checkMoveOk(it) ? "at rest" : "moving", gi->dragState,
+                      gi->inventoryDisabled ? "disabled" : "enabled", gi->cursorX, gi->cursorY);
         mError += what;
         return false;
     }
@@ -482,6 +519,9 @@ bool GamePlayer::leaveToMainMenu()
         return false;
     return waitUntil([&] {
         sc_00_interface* menu = scriptNamed<sc_00_interface>("interface");
+        // A returning player is asked the survey's question first.
+        if (!gameInterface() && menuShown(sc_00_interface::MENU_SURVEY))
+            clickElement("SurveyOk", 300);
         return !gameInterface() && menu && menu->mMenus[sc_00_interface::MENU_MAIN].state == 2;
     }, 3000, "the main menu");
 }
@@ -550,6 +590,18 @@ void GamePlayer::typeKey(int key, unsigned text)
     gApp.mInput->keyPressed(OIS::KeyEvent(gApp.mInput->mKeyboard, static_cast<OIS::KeyCode>(key), text));
     frames(2);
     gApp.mInput->keyReleased(OIS::KeyEvent(gApp.mInput->mKeyboard, static_cast<OIS::KeyCode>(key), text));
+    frames(2);
+}
+
+void GamePlayer::pressKey(int key)
+{
+    gApp.mInput->keyPressed(OIS::KeyEvent(gApp.mInput->mKeyboard, static_cast<OIS::KeyCode>(key), 0));
+    frames(2);
+}
+
+void GamePlayer::releaseKey(int key)
+{
+    gApp.mInput->keyReleased(OIS::KeyEvent(gApp.mInput->mKeyboard, static_cast<OIS::KeyCode>(key), 0));
     frames(2);
 }
 

@@ -57,6 +57,9 @@ public:
     void clickAt(float x, float y);
     /// A key pressed and let go (OIS key code, its text).
     void typeKey(int key, unsigned text);
+    /// A key pressed and held, and let go (a modifier around typeKey).
+    void pressKey(int key);
+    void releaseKey(int key);
 
     // -- what a person sees ----------------------------------------------------
     /// A point of the window where picking finds the object; false with why.

@@ -26,6 +26,7 @@ const VerbRow kVerbs[] = {
     {"skip", 0},    // the skip button of a cut scene or a mini-game
     {"dialog", 0},  // wait for the dialog under way to end
     {"journal", 0}, // open the journal, look, close it
+    {"read", 1},    // read the document an overlay shower shows, click it away
     {"wait", 2},    // wait until a game variable has a value
     {"mark", 1},    // a named place in the walkthrough; does nothing
 };

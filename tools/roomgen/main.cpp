@@ -18,11 +18,13 @@
 //                                              group node named like the file
 //                                              (or <group>: a group that two
 //                                              locations name alike)
-//   item <id> <object>                         an inventory item whose picture
+//   item <id> <object> [<pictures>]            an inventory item whose picture
 //                                              the object gives: the picture's
-//                                              render textures, the object's
-//                                              materials and the interface's
-//                                              material of the picture
+//                                              render textures (2 unless given:
+//                                              an item built in stages has one
+//                                              a stage), the object's materials
+//                                              and the interface's material,
+//                                              which shows the last picture
 //   text <id> <words...>                       a string-table entry; in
 //                                              double quotes its spaces are
 //                                              kept as written
@@ -96,6 +98,13 @@ struct File
     std::vector<std::pair<int, std::string>> texts;
 };
 
+struct Item
+{
+    int id = 0;
+    std::string object;
+    int pictures = 2; ///< render textures _00_rtt, _01_rtt, ...
+};
+
 struct Table
 {
     std::string start;
@@ -104,11 +113,11 @@ struct Table
     std::string background = "0.1,0.12,0.16";
     std::vector<File> files;
     std::vector<std::pair<std::string, std::string>> materials; // name, colour
-    std::vector<std::pair<int, std::string>> items;             // id, object
+    std::vector<Item> items;
 };
 
 /// The items of the table being written, for a camera with "rtt=items".
-const std::vector<std::pair<int, std::string>>* gItems = nullptr;
+const std::vector<Item>* gItems = nullptr;
 
 /// The names of an item's picture: its render texture (0 the black outline
 /// of an item still to be found, 1 its own picture).
@@ -391,11 +400,11 @@ void writeObject(std::ostream& out, const Object& o, const std::string& indent, 
         const std::string rtt = key(o, "rtt");
         if (rtt == "items" && gItems)
             for (const auto& item : *gItems)
-                for (int which = 0; which < 2; ++which)
-                    out << "<rtt name=\"" << itemTexture(item.first, which)
+                for (int which = 0; which < item.pictures; ++which)
+                    out << "<rtt name=\"" << itemTexture(item.id, which)
                         << "\" x=\"128\" y=\"128\" visibleFlag=\"-1\"/>";
         else if (!rtt.empty() && rtt != "items")
-            out << "<rtt name=\"" << xmlEscape(rtt) << "\" x=\"256\" y=\"256\" visibleFlag=\"-1\"/>";
+            out << "<rtt name=\"" << xmlEscape(rtt) << "\" x=\"512\" y=\"512\" visibleFlag=\"-1\"/>";
         out << "</camera>\n";
     }
     const std::string light = key(o, "light");
@@ -607,12 +616,18 @@ bool readTable(const std::string& path, Table& table)
         }
         else if (first == "item")
         {
-            int id = 0;
-            std::string object;
-            if (!(words >> id >> object))
+            Item item;
+            int pictures = 0;
+            if (!(words >> item.id >> item.object))
                 fail(where, "an item line needs an id and an object");
+            else if (words >> pictures && (pictures < 2 || pictures > 99))
+                fail(where, "an item has 2 to 99 pictures");
             else
-                table.items.emplace_back(id, object);
+            {
+                if (pictures != 0)
+                    item.pictures = pictures;
+                table.items.push_back(item);
+            }
         }
         else if (first == "start")
             words >> table.start;
@@ -825,25 +840,25 @@ int main(int argc, char** argv)
             const Object* object = nullptr;
             for (const File& f : tables[i].files)
                 for (const Object& o : f.objects)
-                    if (o.name == item.second)
+                    if (o.name == item.object)
                         object = &o;
             if (!object || !gLooks.count(object->look))
             {
-                fail(argv[i + 2], "item " + std::to_string(item.first) + ": no object " + item.second + " with a look");
+                fail(argv[i + 2], "item " + std::to_string(item.id) + ": no object " + item.object + " with a look");
                 continue;
             }
-            if (materials.insert(item.second).second)
+            if (materials.insert(item.object).second)
             {
-                writeMaterial(out, item.second, gLooks[object->look].colour, "lit");
-                writeMaterial(out, item.second + "_black", Vec(), "glow");
+                writeMaterial(out, item.object, gLooks[object->look].colour, "lit");
+                writeMaterial(out, item.object + "_black", Vec(), "glow");
             }
             char picture[48];
-            std::snprintf(picture, sizeof picture, "00_ginterface/item/%03d", item.first);
+            std::snprintf(picture, sizeof picture, "00_ginterface/item/%03d", item.id);
             if (!materials.insert(picture).second)
                 continue;
             out << "material " << picture << "\n{\n    technique\n    {\n        pass\n        {\n"
                 << "            lighting off\n            depth_check off\n            scene_blend alpha_blend\n"
-                << "            texture_unit\n            {\n                texture " << itemTexture(item.first, 1)
+                << "            texture_unit\n            {\n                texture " << itemTexture(item.id, item.pictures - 1)
                 << "\n                tex_address_mode clamp\n            }\n        }\n    }\n}\n\n";
         }
     return gErrors ? 1 : 0;
