@@ -294,11 +294,8 @@ TEST_F(SaveGame, ProfileHelpersWorkOnAScratchMap)
     String value = "untouched";
     EXPECT_EQ(state.readSaveValue("save_01.sav", "name", value), 1);
     EXPECT_EQ(value, "Anna");
-    Log::captureBegin();
     EXPECT_EQ(state.readSaveValue("save_03.sav", "name", value), 0);
     EXPECT_EQ(value, "Anna") << "a missing file leaves the value as it was";
-    EXPECT_EQ(state.checkSaveFile("save_03.sav"), 0);
-    EXPECT_EQ(Log::captured(), "") << "an empty slot is an answer, not an error";
     Log::captureBegin();
     EXPECT_EQ(state.readSaveValue("save_01.sav", "flashback", value), 0);
     EXPECT_EQ(value, "");
