@@ -95,7 +95,7 @@ protected:
             starter = tq::RealStarter::add(engine, 15);
         else
             tq::RealStarter::again(engine, starter);
-        engine.frames(3);
+        engine.frames(4);
     }
     /// The player clicks while the result is shown.
     void clickResult()
