@@ -439,7 +439,9 @@ void sc_00_ginterface::initLoc2()
     taskAddNotify("00_loader", 101);
     taskAddNotify("02_dialogs", 10000, 1);
     taskAddNotify("02_01_scene", 1100, 1);
-    taskAddNotify("00_loader", 102);
+    // The loader never answers the fade back (102): waiting for it would
+    // hold the thread for good.
+    taskAddNotify("00_loader", 102, 1);
     taskAddNotify("00_game_interface", 1101, 1);
     taskAddNotify("00_sfx_env", 1003, 1);
     taskAddNotify("02_03_az_room_switcher_msz", 200, 1);

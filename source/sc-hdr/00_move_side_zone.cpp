@@ -360,7 +360,14 @@ void sc_00_move_side_zone::ON_NOTIFY(int code, OBJECT_HANDLE sender)
     case 201:
         requester = sender;
         reply = code;
-        closing();
+        // A neighbour that opens tells its alternatives to close, closed or
+        // not: a closed zone has nothing to close, and closing it would hide
+        // it and mark it picked as if it had been opened, out of the
+        // player's reach for good.  It stays as it is and answers at once.
+        if (state == 0)
+            close();
+        else
+            closing();
         if (code == 201)
             closeAlts();
         break;

@@ -185,6 +185,23 @@ std::vector<std::string> lines(const std::string& text)
 
 class PlanWhole : public tq::GInterfaceFixture, public ::testing::WithParamInterface<int>
 {
+protected:
+    /// The interface with the plan of location loc built, every object the
+    /// reviewed file quotes in the room.
+    void build(int loc, const std::string& reviewed)
+    {
+        // The journal is named by its entries ("journal 3000") rather than
+        // quoted; the interface is the one that start() adds.
+        std::set<std::string> names = quotedNames(reviewed);
+        names.insert("journal");
+        names.erase("00_game_interface");
+        for (const std::string& name : names)
+            if (!gApp.findObject(name))
+                engine.addObject(name);
+        CVirtualScript::setVarI("cur_loc", loc);
+        CVirtualScript::setConfigI("survey", 0);
+        start();
+    }
 };
 
 TEST_P(PlanWhole, EveryThreadAndTaskIsTheReviewedOne)
@@ -192,17 +209,7 @@ TEST_P(PlanWhole, EveryThreadAndTaskIsTheReviewedOne)
     const int loc = GetParam();
     const std::string reviewed = tq::readFile(planFile(loc));
     ASSERT_FALSE(reviewed.empty()) << planFile(loc);
-    // The journal is named by its entries ("journal 3000") rather than
-    // quoted; the interface is the one that start() adds.
-    std::set<std::string> names = quotedNames(reviewed);
-    names.insert("journal");
-    names.erase("00_game_interface");
-    for (const std::string& name : names)
-        if (!gApp.findObject(name))
-            engine.addObject(name);
-    CVirtualScript::setVarI("cur_loc", loc);
-    CVirtualScript::setConfigI("survey", 0);
-    start();
+    build(loc, reviewed);
     ASSERT_NE(gi, nullptr);
 
     const std::string built = planText(gi->threads);
@@ -221,6 +228,28 @@ TEST_P(PlanWhole, EveryThreadAndTaskIsTheReviewedOne)
         }
     }
     EXPECT_EQ(want.size(), got.size());
+}
+
+// The loader answers a fade to black (101, 103) but never the fade back
+// (102, 104): a step that waited for that answer would hold its thread, and
+// the story with it, for good.
+TEST_P(PlanWhole, NoStepWaitsForAnAnswerTheLoaderNeverGives)
+{
+    const int loc = GetParam();
+    build(loc, tq::readFile(planFile(loc)));
+    ASSERT_NE(gi, nullptr);
+    const OBJECT_HANDLE loader = gApp.findObjectHandle("00_loader");
+    ASSERT_NE(loader, 0u);
+    for (const GI::_PLAY_THREAD& th : gi->threads)
+        for (int i = 0; i < th.task_count(); ++i)
+        {
+            const GI::__TASK& t = th.tasks[i];
+            if (t.type == GI::TT_NOTIFY && t.obj_count > 0 && t.objs[0].obj == loader &&
+                (t.param == 102 || t.param == 104))
+            {
+                EXPECT_NE(t.show_on_start, 0) << "thread " << th.id << " task " << i;
+            }
+        }
 }
 
 INSTANTIATE_TEST_SUITE_P(Locations, PlanWhole, ::testing::Values(1, 2, 3, 4, 5, 6),

@@ -5,7 +5,9 @@
 // picks an object for another thread; mini-games and cut scenes hiding and
 // bringing back the interface; and which threads and objects a hint may
 // point at.
+#include "00_fader.h"
 #include "GInterfaceFixture.h"
+#include "RealLoader.h"
 
 #include <gtest/gtest.h>
 
@@ -20,8 +22,8 @@ protected:
     void SetUp() override
     {
         GInterfaceFixture::SetUp();
-        spies({"00_loader", "00_hint", "interface", "00_movies", "02_dialogs", "01_cam_move", "scene",
-               "00_minigame_starter", "journal"});
+        spies({"00_hint", "interface", "00_movies", "02_dialogs", "01_cam_move", "scene", "journal"});
+        loader = tq::RealLoader::add(engine);
     }
     void play()
     {
@@ -30,6 +32,8 @@ protected:
         forgetTold();
     }
     const GI::__TASK& task(int thread, int index) { return gi->threads[thread].tasks[index]; }
+
+    CObject* loader = nullptr;
 };
 
 TEST_F(Tasks, ObjectTasksAddressNumberedHotSpotsAndTheirModels)
@@ -248,7 +252,11 @@ TEST_F(Tasks, WaitingTasksWaitForTheirAnswers)
 
     // The bonus is running: its wait holds on to the box's answer.
     gi->bonusItemId = 106;
-    notify(101, spy("00_loader"));
+    // The loader's answer when the screen is black.
+    EXPECT_FALSE(tq::RealLoader::black(loader));
+    for (int i = 0; i < 100 && !tq::RealLoader::black(loader); ++i)
+        engine.frame(0.05f);
+    engine.frames(2);
     EXPECT_EQ(gi->playMode, 1);
     EXPECT_EQ(CVirtualScript::getConfigI("loader_notify"), 0);
     // The pick clicked the hangar for the other thread too.
@@ -259,10 +267,42 @@ TEST_F(Tasks, WaitingTasksWaitForTheirAnswers)
     EXPECT_EQ(var("thread_00_cur__TASK"), 3);
 }
 
+// The fade around a cut scene with the real loader: the thread waits for
+// the black, and goes on while the screen clears again.
+TEST_F(Tasks, AFadeWaitsForTheBlackAndTheScreenClearsAgain)
+{
+    start();
+    gi->threadAdd();
+    gi->taskAddFade();
+    gi->taskAddSetParam("after_fade", 1);
+    play();
+    engine.frames(4, 0.05f);
+    EXPECT_EQ(var("after_fade"), 0);
+    for (int i = 0; i < 100 && !tq::RealLoader::black(loader); ++i)
+        engine.frame(0.05f);
+    engine.frames(4);
+    EXPECT_EQ(var("after_fade"), 1);
+    engine.frames(40, 0.05f);
+    auto* fader = tq::HeadlessEngine::scriptOf<sc_00_loader>(loader);
+    EXPECT_EQ(fader->alpha, 0.0f);
+    EXPECT_EQ(fader->state, 0);
+}
+
 TEST_F(Tasks, MiniGamesAndCutScenesPutTheInterfaceAwayAndBack)
 {
-    spies({"01_az_angar2"});
+    // The real starter and fader; the game is a recorder.
+    spies({"01_az_angar2", "01_minigame_33", "00_minigame_interf"});
     CObject* angar = spy("01_az_angar2");
+    CObject* game = spy("01_minigame_33");
+    material("interf/faderRtt");
+    CObject* fader = prop("00_fader", "00_fader.sc");
+    CObject* starter = prop("00_minigame_starter", "00_minigame_starter.sc");
+    auto fade = [&](int phase) {
+        auto* f = tq::HeadlessEngine::scriptOf<sc_00_fader>(fader);
+        for (int i = 0; i < 100 && f->phase < phase; ++i)
+            engine.frame(0.05f);
+        engine.frames(2);
+    };
     start();
     gi->threadAdd();
     gi->taskAddMiniGame("00_minigame_starter", 1033);
@@ -272,7 +312,6 @@ TEST_F(Tasks, MiniGamesAndCutScenesPutTheInterfaceAwayAndBack)
     CVirtualScript::setVarI("cur_cam", 8);
     CVirtualScript::setVarI("help_num", 1);
     notify(555);
-    EXPECT_EQ(told("00_minigame_starter"), (Told{"1033 from 00_game_interface"}));
     notify(550);
     EXPECT_EQ(gi->playMode, 2);
     EXPECT_EQ(gi->menus[1].state, 3);
@@ -280,7 +319,18 @@ TEST_F(Tasks, MiniGamesAndCutScenesPutTheInterfaceAwayAndBack)
     EXPECT_EQ(gi->menus[0].items[GI::ID_INSTRUCTION].showState, 1);
     EXPECT_EQ(gi->inventoryDisabled, 1);
 
-    notify(1033, spy("00_minigame_starter"));
+    // The starter covers the view and starts the game; the game ends, the
+    // starter covers the view again and answers the interface.
+    fade(1);
+    EXPECT_EQ(told("01_cam_move"), (Told{"5108"}));
+    EXPECT_EQ(told("01_minigame_33"), (Told{"1200"}));
+    fade(2);
+    EXPECT_EQ(var("thread_00_cur__TASK"), 0);
+    engine.notify(starter, 1200, game);
+    engine.frames(2);
+    fade(1);
+    engine.frames(3);
+    EXPECT_EQ(told("01_minigame_33"), (Told{"1300"}));
     // The game ended in the hangar's close-up: the close-up is closed too.
     EXPECT_EQ(told("01_az_angar2"), (Told{"556 from 00_game_interface"}));
     EXPECT_EQ(gi->nearPlaneObj, h(angar));

@@ -1,9 +1,12 @@
 // The loader: its code table and the scenes it posts, the fades counted in
-// frames, the answers to the requester, the acceleration, the press-a-key
-// wait, and the request that waits while a fade-out runs.
+// frames, the answers to the requester, the acceleration, the request that
+// waits while a fade-out runs, and the press-a-key wait that the real
+// in-game interface opens and ends in play.
 #include "00_loader.h"
+#include "GInterfaceFixture.h"
 #include "HeadlessEngine.h"
 #include "Input.h"
+#include "RealLoader.h"
 #include "TestSupport.h"
 
 #include <OgreMaterialManager.h>
@@ -379,51 +382,79 @@ TEST_F(Loader, ARequestWaitingWhenTheSceneChangesGoesWithIt)
     EXPECT_NE(engine->log().find("\nWARNING: 00_loader: code 777 dropped, the scene changes"), std::string::npos);
 }
 
-TEST_F(Loader, LoadingWindowWaitsForANewClickOrAHeldKey)
+// The loading window of a new location with the real in-game interface:
+// the interface's 1111 (every picture drawn) lets the window wait for the
+// player, whose key or new click starts play (555) and, once the black has
+// gone, hands it the mouse (550).
+class LoaderAndInterface : public tq::GInterfaceFixture
 {
-    API::setVarI("cur_loc", 2);
-    struct Case
+protected:
+    void SetUp() override
     {
-        bool key;    ///< a key held (else the left button held) when 1111 comes
-    };
-    for (const Case c : {Case{true}, Case{false}})
+        GInterfaceFixture::SetUp();
+        spies({"00_hint", "interface", "01_cam_move", "journal", "00_sfx_env"});
+        loader = tq::RealLoader::add(engine, 100);
+    }
+
+    /// A key (else the left button) held from before the interface's 1111.
+    void heldThrough1111(bool key)
     {
-        SCOPED_TRACE(c.key);
-        CObject* loader = makeLoader(c.key ? "loader_key" : "loader_click", 70);
         EXPECT_TRUE(shown("loadingWindow"));
         EXPECT_TRUE(shown("loadingWindow2"));
         Ogre::OverlayManager::getSingleton().getByName("loadingWindow3")->show();
-        // Nothing ends the wait before 1111.
-        gApp.mInput->mKeyDown[30] = 1;
-        engine->frames(3, kFrame);
-        gApp.mInput->mKeyDown[30] = 0;
-        EXPECT_EQ(script(loader)->state, 0);
-        EXPECT_EQ(script(loader)->alpha, 1.0f);
+        // Nothing ends the wait before the interface is there.
+        mInput->mKeyDown[30] = 1;
+        engine.frames(3, kFrame);
+        mInput->mKeyDown[30] = 0;
+        EXPECT_EQ(script()->state, 0);
+        EXPECT_EQ(script()->alpha, 1.0f);
 
-        if (c.key)
-            gApp.mInput->mKeyDown[30] = 1;
+        if (key)
+            mInput->mKeyDown[30] = 1;
         else
-            gApp.mInput->mLeftDown = true;
-        engine->frame(kFrame);
-        engine->notify(loader, 1111);
-        engine->frames(4, kFrame);
-        if (!c.key)
+            mInput->mLeftDown = true;
+        engine.frame(kFrame);
+        start();
+        engine.frames(4, kFrame);
+        EXPECT_EQ(script()->keyWait, 1); // the interface's 1111 came
+        if (!key)
         {
             // A button held since before is no new press.
-            EXPECT_EQ(script(loader)->state, 0);
-            EXPECT_TRUE(answers("00_game_interface").empty());
-            gApp.mInput->mLeftDown = false;
-            engine->frame(kFrame);
-            gApp.mInput->mLeftDown = true;
-            engine->frames(4, kFrame);
+            EXPECT_EQ(script()->state, 0);
+            EXPECT_EQ(gi->started, 0);
+            mInput->mLeftDown = false;
+            engine.frame(kFrame);
+            mInput->mLeftDown = true;
+            engine.frames(4, kFrame);
         }
-        EXPECT_EQ(answers("00_game_interface"), (std::vector<std::string>{answer(555, nullptr), answer(550, nullptr)}));
+        EXPECT_EQ(gi->started, 1);
+        engine.frames(2);
+        EXPECT_EQ(gi->interfaceActive, 1); // the 550 at the end of the fade
         EXPECT_EQ(blackAlpha(), 0.0f);
         EXPECT_FALSE(shown("loadingWindow3"));
         EXPECT_FALSE(shown("loadingWindow"));
-        gApp.mInput->mKeyDown[30] = 0;
-        gApp.mInput->mLeftDown = false;
-        RecordingScript::calls().clear();
+        mInput->mKeyDown[30] = 0;
+        mInput->mLeftDown = false;
     }
+
+    sc_00_loader* script() { return tq::HeadlessEngine::scriptOf<sc_00_loader>(loader); }
+    static float blackAlpha()
+    {
+        Ogre::MaterialPtr black = Ogre::MaterialManager::getSingleton().getByName("interf/00_black");
+        return black->getTechnique(0)->getPass(0)->getTextureUnitState(0)->getAlphaBlendMode().alphaArg2;
+    }
+    static bool shown(const char* overlay) { return Ogre::OverlayManager::getSingleton().getByName(overlay)->isVisible(); }
+
+    CObject* loader = nullptr;
+};
+
+TEST_F(LoaderAndInterface, AKeyHeldWhenTheInterfaceIsReadyStartsPlay)
+{
+    heldThrough1111(true);
+}
+
+TEST_F(LoaderAndInterface, AButtonHeldFromBeforeWaitsForANewClick)
+{
+    heldThrough1111(false);
 }
 } // namespace

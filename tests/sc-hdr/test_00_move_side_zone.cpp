@@ -1,7 +1,9 @@
 // The moving and rotating zone: its motion over frames, the objects inside,
-// the hot spot hiding itself, clicks, requests with their answers, locking,
-// the state restored from a saved game and odd .scene data.
+// the hot spot hiding itself, clicks, requests with their answers (and the
+// real task engine waiting for one), its real alternative zones closing,
+// locking, the state restored from a saved game and odd .scene data.
 #include "00_move_side_zone.h"
+#include "GInterfaceFixture.h"
 #include "ZoneFixture.h"
 
 #include <OgreSceneNode.h>
@@ -17,7 +19,10 @@ protected:
     void SetUp() override
     {
         ZoneFixture::SetUp();
-        spies({"00_game_interface", "00_movies", "00_hint", "alt_a", "alt_b", "room"});
+        spies({"00_game_interface", "00_movies", "00_hint", "room"});
+        // The alternatives are zones of their own, without moving parts.
+        altA = prop("alt_a", "00_move_side_zone.sc", {{"move_parts_num", "0"}});
+        altB = prop("alt_b", "00_move_side_zone.sc", {{"move_parts_num", "0"}});
         door = prop("door");
         flap = prop("flap");
         coin = prop("coin");
@@ -53,6 +58,8 @@ protected:
             engine.frame(0.1f);
     }
 
+    CObject* altA = nullptr;
+    CObject* altB = nullptr;
     CObject* door = nullptr;
     CObject* flap = nullptr;
     CObject* coin = nullptr;
@@ -65,6 +72,10 @@ TEST_F(MoveSideZone00, AClickOpensOverFramesAndTheNextOneCloses)
     engine.frame(0.1f);
     EXPECT_EQ(var("lock"), 1);
     EXPECT_EQ(var("moved"), 0);
+    // One alternative open, the other closed.
+    engine.click(altA);
+    runUntil(altA, 2);
+    forgetTold();
 
     engine.click(z);
     engine.frame(0.1f);
@@ -72,9 +83,12 @@ TEST_F(MoveSideZone00, AClickOpensOverFramesAndTheNextOneCloses)
     EXPECT_EQ(var("moved"), 1);
     engine.frame(0.1f);
     EXPECT_EQ(told("00_game_interface"), (Told{"777 from kartina_msz"}));
-    EXPECT_EQ(told("alt_a"), (Told{"200"}));
-    EXPECT_EQ(told("alt_b"), (Told{"200"}));
     EXPECT_EQ(told("00_movies"), (Told{"601"}));
+    // The open alternative closes; the closed one stays as it was, in reach.
+    EXPECT_EQ(script(altA)->state, 3);
+    EXPECT_EQ(script(altB)->state, 0);
+    EXPECT_TRUE(visible(altB));
+    EXPECT_EQ(CVirtualScript::getVarI("alt_b@picked"), 0);
 
     // Each frame moves the progress by the frame's share of "time"; the
     // door follows the eased progress, the objects inside appear past 0.2.
@@ -100,6 +114,9 @@ TEST_F(MoveSideZone00, AClickOpensOverFramesAndTheNextOneCloses)
     EXPECT_EQ(var("lock"), 0);
     EXPECT_EQ(var("picked"), 1);
     EXPECT_EQ(z->mTimers.live, 0); // the timer lives only while it moves
+    runUntil(altA, 0);
+    EXPECT_EQ(script(altA)->state, 0);
+    EXPECT_EQ(CVirtualScript::getVarI("alt_a@lock"), 1);
 
     engine.click(z);
     engine.frame(0.1f);
@@ -167,7 +184,14 @@ TEST_F(MoveSideZone00, RequestsAreAnsweredOnceAtTheEndOfTheirMotion)
     runUntil(z, 0);
     engine.frame(0.1f);
     EXPECT_EQ(told("room"), (Told{"201 from kartina_msz"}));
-    EXPECT_EQ(told("alt_a"), (Told{"200"}));
+    // The alternatives were closed: they stay closed and in reach.
+    for (CObject* alt : {altA, altB})
+    {
+        EXPECT_EQ(script(alt)->state, 0);
+        EXPECT_TRUE(visible(alt));
+        EXPECT_EQ(CVirtualScript::getVarI(std::string(alt->getNodeName()) + "@picked"), 0);
+        EXPECT_EQ(alt->mTimers.live, 0);
+    }
 
     // 300: open, then close again at once, one answer at the very end.
     forgetTold();
@@ -276,5 +300,34 @@ TEST_F(MoveSideZone00, FocusFromItsCameraShowsTheSparkleAndTheHint)
         hover(nullptr);
         EXPECT_EQ(told("00_hint"), c.hint);
     }
+}
+// The zone opened and closed by the real task engine of the in-game
+// interface, as a location's plan does it: each step waits for the zone's
+// answer.
+class MoveSideZoneInTheStory : public tq::GInterfaceFixture
+{
+};
+
+TEST_F(MoveSideZoneInTheStory, ThePlanWaitsForTheZoneToOpenAndToClose)
+{
+    spies({"00_loader", "00_hint", "interface", "01_cam_move", "journal", "00_sfx_env", "00_movies"});
+    CObject* z = prop("kartina_msz", "00_move_side_zone.sc");
+    start();
+    gi->threadAdd();
+    gi->taskAddNotify("kartina_msz", 100);
+    gi->taskAddSetParam("opened", 1);
+    gi->taskAddNotify("kartina_msz", 201);
+    gi->taskAddSetParam("closed", 1);
+    notify(555);
+    notify(550);
+
+    engine.frames(3, 0.1f);
+    EXPECT_EQ(tq::HeadlessEngine::scriptOf<Zone>(z)->state, 1);
+    EXPECT_EQ(var("opened"), 0); // not before the zone is open
+    engine.frames(10, 0.1f);
+    EXPECT_EQ(var("opened"), 1);
+    engine.frames(12, 0.1f);
+    EXPECT_EQ(var("closed"), 1);
+    EXPECT_EQ(CVirtualScript::getVarI("kartina_msz@lock"), 1);
 }
 } // namespace

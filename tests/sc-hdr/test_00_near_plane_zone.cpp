@@ -1,22 +1,28 @@
-// The near-plane zone: the flight into the close-up and back with the
-// interface's handshake (300, 2 at black, 304, back control 1, answer 1),
-// the loader's black moments, the near objects, the dialogs, the lock, the
-// hide conditions and leaving without a flight.
+// The near-plane zone with its real peers: the flight into the close-up and
+// back by the camera mover, with the in-game interface's handshake (300, 2
+// at black, 304, its back button's 1, the answer 1), the loader's black
+// moments, the near objects, the dialog player, the lock, the hide
+// conditions and the zone's own code.
 #include "00_near_plane_zone.h"
-#include "ZoneFixture.h"
+#include "GInterfaceFixture.h"
+#include "RealCameraMover.h"
+#include "RealLoader.h"
 
 namespace
 {
+using tq::RealCameraMover;
 using tq::Told;
 
-class NearPlaneZone00 : public tq::ZoneFixture
+class NearPlaneZone00 : public tq::GInterfaceFixture
 {
 protected:
     void SetUp() override
     {
-        ZoneFixture::SetUp();
-        spies({"01_cam_move", "00_loader", "00_game_interface", "00_movies", "00_hint", "02_dialogs", "drawer",
-               "lid"});
+        GInterfaceFixture::SetUp();
+        spies({"00_movies", "00_hint", "interface", "journal", "00_sfx_env", "drawer", "lid"});
+        loader = tq::RealLoader::add(engine);
+        RealCameraMover::add(engine, 7);
+        prop("02_dialogs", "02_dialogs.sc");
         coin = prop("coin");
         key = prop("key");
         coin->getNode()->setVisible(false);
@@ -30,19 +36,36 @@ protected:
         params.insert(params.end(), extra.begin(), extra.end());
         return prop(name, "00_near_plane_zone.sc", params);
     }
+    static sc_00_near_plane_zone* script(CObject* z) { return tq::HeadlessEngine::scriptOf<sc_00_near_plane_zone>(z); }
 
-    /// The camera mover's answer at the end of a flight, and the loader's at black.
-    void cameraArrives(CObject* z, int code)
+    /// The interface up and play handed over; the zones made before are
+    /// created with it.
+    void play()
     {
-        engine.notify(z, code, spy("01_cam_move"));
+        start();
+        notify(555);
+        notify(550);
+        ticks(12);
+        forgetTold();
+    }
+    /// Frames until the loader's black and the one in which the zone
+    /// takes its answer; the flight is still under way.
+    void untilBlack()
+    {
+        for (int i = 0; i < 100 && !tq::RealLoader::black(loader); ++i)
+            engine.frame(0.05f);
+        engine.frame(0.05f);
+    }
+    /// Frames until the flight has ended and the mover's answer arrived.
+    void arrive() { RealCameraMover::finish(engine); }
+    /// The player presses the interface's back button.
+    void back()
+    {
+        gi->menuItemOnPress(3, GI::ID_BACK);
         engine.frames(2);
     }
-    void loaderBlack(CObject* z)
-    {
-        engine.notify(z, 666, spy("00_loader"));
-        engine.frames(2);
-    }
 
+    CObject* loader = nullptr;
     CObject* coin = nullptr;
     CObject* key = nullptr;
 };
@@ -54,51 +77,57 @@ TEST_F(NearPlaneZone00, FliesInAndOutWithTheInterfaceHandshake)
                                      {"anim_close_msg", "21"}, {"anim_close_msg2", "22"},
                                      {"anim_close_msg_black", "23"}, {"sound_open", "501"},
                                      {"sound_close", "502"}});
-    engine.frame();
+    play();
 
     watchCursor();
     engine.click(z);
     engine.frame();
-    EXPECT_EQ(told("01_cam_move"), (Told{"6103 from table_zone"})); // at once
     EXPECT_EQ(cursor(), "normal");
     EXPECT_FALSE(visible(z));
     engine.frame();
-    EXPECT_EQ(told("00_game_interface"), (Told{"300 from table_zone"}));
-    EXPECT_EQ(told("00_loader"), (Told{"666 from table_zone", "2223"}));
+    EXPECT_TRUE(RealCameraMover::moving()); // 6103: into camera 3
+    EXPECT_EQ(var("cur_cam"), 3);
+    // The interface took the 300: back button, waiting for the zone's 2.
+    EXPECT_EQ(gi->nearPlaneObj, h(z));
+    EXPECT_EQ(gi->interfaceActive, 0);
     EXPECT_EQ(told("drawer"), (Told{"11 from table_zone"}));
     EXPECT_EQ(told("lid"), (Told{"12 from table_zone"}));
-    EXPECT_EQ(told("00_movies"), (Told{"501", "501"})); // once for each animated object
+    EXPECT_EQ(told("00_movies"), (Told{"100", "501", "501"})); // the flight's, then once for each animated object
 
     // Black: the camera finishes at once, the near objects appear, the
     // interface gets its 2.
-    loaderBlack(z);
-    EXPECT_EQ(told("01_cam_move"), (Told{"666"}));
-    EXPECT_EQ(told("drawer"), (Told{"13 from table_zone"}));
-    EXPECT_EQ(told("00_game_interface"), (Told{"2 from table_zone"}));
+    untilBlack();
+    EXPECT_EQ(script(z)->state, 1);
     EXPECT_TRUE(visible(coin));
     EXPECT_TRUE(visible(key));
+    engine.frames(2);
+    EXPECT_EQ(told("drawer"), (Told{"13 from table_zone"}));
+    EXPECT_EQ(gi->interfaceActive, 1);
 
-    cameraArrives(z, 6103);
-    EXPECT_EQ(told("00_game_interface"), (Told{"304"}));
+    arrive();
+    EXPECT_FALSE(RealCameraMover::moving());
+    EXPECT_EQ(script(z)->state, 2);
 
-    // The back control.
-    engine.notify(z, 1, spy("00_game_interface"));
-    engine.frame();
-    EXPECT_EQ(told("01_cam_move"), (Told{"6201 from table_zone"}));
+    // The back button.
+    back();
+    EXPECT_TRUE(RealCameraMover::moving()); // 6201: out to camera 1
     EXPECT_FALSE(visible(coin));
     EXPECT_FALSE(visible(key));
     engine.frame();
-    EXPECT_EQ(told("00_loader"), (Told{"666 from table_zone", "2223"}));
-    EXPECT_EQ(told("00_movies"), (Told{"502"}));
+    EXPECT_EQ(var("cur_cam"), 1);
+    EXPECT_EQ(told("00_movies"), (Told{"100", "502"}));
     EXPECT_EQ(told("drawer"), (Told{"21 from table_zone"}));
     EXPECT_EQ(told("lid"), (Told{"22 from table_zone"}));
 
-    loaderBlack(z);
-    EXPECT_EQ(told("01_cam_move"), (Told{"666"}));
-    EXPECT_EQ(told("drawer"), (Told{"23 from table_zone"}));
+    untilBlack();
+    EXPECT_EQ(script(z)->state, 3);
 
-    cameraArrives(z, 6201);
-    EXPECT_EQ(told("00_game_interface"), (Told{"1 from table_zone"}));
+    arrive();
+    EXPECT_EQ(told("drawer"), (Told{"23 from table_zone"}));
+    EXPECT_EQ(script(z)->state, 0);
+    // The zone's answer 1 gives the interface back.
+    EXPECT_EQ(gi->interfaceActive, 1);
+    EXPECT_EQ(gi->nearPlaneObj, 0u);
     // Without hide conditions they count as held: the zone stays hidden.
     EXPECT_FALSE(visible(z));
 }
@@ -121,7 +150,7 @@ TEST_F(NearPlaneZone00, NearObjectsAppearAtBlackOrOnArrivalUnlessTaken)
     };
     for (const Case& c : cases)
         zone(c.name, {{"show_obj_after_zoomin", c.afterZoomIn}});
-    engine.frame();
+    play();
     for (const Case& c : cases)
     {
         SCOPED_TRACE(c.name);
@@ -136,51 +165,46 @@ TEST_F(NearPlaneZone00, NearObjectsAppearAtBlackOrOnArrivalUnlessTaken)
 
         engine.notify(z, 555); // flies in from any state
         engine.frames(2);
-        loaderBlack(z);
+        untilBlack();
         EXPECT_EQ(visible(coin), c.atBlack);
-        cameraArrives(z, 6103);
+        arrive();
         EXPECT_TRUE(visible(coin));
         EXPECT_EQ(visible(key), c.keyShows);
-        engine.notify(z, 1, spy("00_game_interface"));
-        engine.frames(2);
+        back();
         EXPECT_FALSE(visible(coin));
-        cameraArrives(z, 6201);
+        arrive();
+        EXPECT_EQ(script(z)->state, 0);
     }
 }
 
 TEST_F(NearPlaneZone00, DialogsBeforeTheFirstFlightAndOnTheFirstArrival)
 {
-    CObject* z = zone("z", {{"dlg_id", "2040"}, {"dlg_id_near", "2041"}});
-    engine.frame();
+    // Dialogs the player does not have: it answers at once, with a warning.
+    CObject* z = zone("z", {{"dlg_id", "7040"}, {"dlg_id_near", "7041"}});
+    play();
 
-    // Until the dialog has answered, every click only asks for it again.
-    for (int i = 0; i < 2; ++i)
-    {
-        engine.click(z);
-        engine.frames(2);
-        EXPECT_EQ(told("02_dialogs"), (Told{"2040 from z"}));
-        EXPECT_TRUE(told("01_cam_move").empty());
-    }
-    engine.notify(z, 2040, spy("02_dialogs"));
-    engine.frame();
-    EXPECT_EQ(told("01_cam_move"), (Told{"6103 from z"}));
-    engine.frame();
-    loaderBlack(z);
-    cameraArrives(z, 6103);
-    EXPECT_EQ(told("02_dialogs"), (Told{"2041 from z"}));
-    engine.notify(z, 1, spy("00_game_interface"));
-    engine.frames(2);
-    cameraArrives(z, 6201);
-
-    // The second visit: no dialog before, none on arrival.
-    forgetTold();
     engine.click(z);
     engine.frame();
-    EXPECT_EQ(told("01_cam_move"), (Told{"6103 from z"}));
-    engine.frame();
-    loaderBlack(z);
-    cameraArrives(z, 6103);
-    EXPECT_TRUE(told("02_dialogs").empty());
+    EXPECT_FALSE(RealCameraMover::moving()); // not before the dialog has answered
+    engine.frames(2);
+    EXPECT_NE(engine.log().find("there is no dialog 7040"), std::string::npos);
+    EXPECT_TRUE(RealCameraMover::moving());
+    EXPECT_EQ(engine.log().find("there is no dialog 7041"), std::string::npos);
+    untilBlack();
+    arrive();
+    EXPECT_NE(engine.log().find("there is no dialog 7041"), std::string::npos);
+    back();
+    arrive();
+
+    // The second visit: no dialog before, none on arrival.
+    engine.clearLog();
+    engine.click(z);
+    engine.frames(2);
+    EXPECT_TRUE(RealCameraMover::moving());
+    untilBlack();
+    arrive();
+    EXPECT_EQ(script(z)->state, 2);
+    EXPECT_EQ(engine.log().find("there is no dialog"), std::string::npos);
 }
 
 TEST_F(NearPlaneZone00, ClicksThatDoNothing)
@@ -199,7 +223,7 @@ TEST_F(NearPlaneZone00, ClicksThatDoNothing)
     };
     for (const Case& c : cases)
         zone(c.name, c.params);
-    engine.frame();
+    play();
     for (const Case& c : cases)
     {
         SCOPED_TRACE(c.name);
@@ -210,8 +234,8 @@ TEST_F(NearPlaneZone00, ClicksThatDoNothing)
         CObject* z = gApp.findObject(c.name);
         engine.click(z);
         engine.frames(2);
-        EXPECT_TRUE(told("01_cam_move").empty());
-        EXPECT_TRUE(told("00_game_interface").empty());
+        EXPECT_FALSE(RealCameraMover::moving());
+        EXPECT_EQ(gi->nearPlaneObj, 0u);
         EXPECT_TRUE(visible(z));
         if (c.config)
             CVirtualScript::setConfigI(c.var, 0);
@@ -224,21 +248,28 @@ TEST_F(NearPlaneZone00, ALockedZoneFliesOutWithoutCloseSoundOrCodes)
 {
     CObject* z = zone("z", {{"lock_var", "locked"}, {"anim_script", "drawer"}, {"anim_close_msg", "21"},
                             {"sound_close", "502"}});
-    engine.frame();
-    engine.notify(z, 444); // in the close-up without a flight
-    engine.frame();
-    CVirtualScript::setVarI("locked", 1);
-    engine.notify(z, 1, spy("00_game_interface"));
+    play();
+    engine.click(z);
     engine.frames(2);
-    EXPECT_EQ(told("01_cam_move"), (Told{"6201 from z"}));
-    EXPECT_TRUE(told("00_movies").empty());
+    untilBlack();
+    arrive();
+    CVirtualScript::setVarI("locked", 1);
+    forgetTold();
+    back();
+    EXPECT_TRUE(RealCameraMover::moving()); // 6201
+    engine.frame();
+    EXPECT_EQ(var("cur_cam"), 1);
+    EXPECT_EQ(told("00_movies"), (Told{"100"})); // the flight's only
     EXPECT_TRUE(told("drawer").empty());
+    untilBlack();
+    arrive();
+    EXPECT_EQ(script(z)->state, 0);
 }
 
 TEST_F(NearPlaneZone00, HideConditionsUpToTheFirstGap)
 {
     CObject* z = zone("z", {{"cond_00_param", "box_open"}, {"cond_02_param", "never_read"}});
-    engine.frame();
+    play();
     sc_00_near_plane_zone* script = tq::HeadlessEngine::scriptOf<sc_00_near_plane_zone>(z);
     ASSERT_NE(script, nullptr);
     EXPECT_EQ(script->cond_count, 1);
@@ -246,11 +277,11 @@ TEST_F(NearPlaneZone00, HideConditionsUpToTheFirstGap)
     // Not held: the zone comes back after the flight; 1000 does not hide it.
     engine.notify(z, 555);
     engine.frames(2);
-    loaderBlack(z);
-    cameraArrives(z, 6103);
-    engine.notify(z, 1, spy("00_game_interface"));
-    engine.frames(2);
-    cameraArrives(z, 6201);
+    untilBlack();
+    arrive();
+    back();
+    arrive();
+    EXPECT_EQ(script->state, 0);
     EXPECT_TRUE(visible(z));
     engine.notify(z, 1000);
     engine.frames(2);
@@ -269,51 +300,34 @@ TEST_F(NearPlaneZone00, MoreThanSixteenConditionsAreCutAndLogged)
     for (int i = 0; i < 18; ++i)
         params.push_back({"cond_" + std::string(i < 10 ? "0" : "") + std::to_string(i) + "_param", "v"});
     CObject* z = zone("z", params);
-    engine.frame();
+    play();
     EXPECT_EQ(tq::HeadlessEngine::scriptOf<sc_00_near_plane_zone>(z)->cond_count, 16);
     EXPECT_NE(engine.log().find("more than 16 hide conditions"), std::string::npos);
 }
 
-TEST_F(NearPlaneZone00, LeavingWithoutAFlightAndTheCloseUpWithoutOne)
+TEST_F(NearPlaneZone00, ItsOwnCodeStartsAFlightLikeAClick)
 {
-    CObject* z = zone("z", {{"anim_script", "drawer"}, {"anim_close_msg", "21"}, {"sound_close", "502"},
-                            {"cond_00_param", "done"}, {"in_msg", "4321"}});
-    engine.frame();
-
-    // 556: the close-up without a flight.
-    engine.notify(z, 556);
-    engine.frames(2);
-    EXPECT_EQ(told("00_game_interface"), (Told{"302 from z"}));
-    EXPECT_TRUE(visible(coin));
-    EXPECT_FALSE(visible(z));
-
-    // 2 from the interface: out at once, the zone back since "done" is not 1.
-    engine.notify(z, 2, spy("00_game_interface"));
-    engine.frames(2);
-    EXPECT_FALSE(visible(coin));
-    EXPECT_TRUE(visible(z));
-    EXPECT_EQ(told("00_movies"), (Told{"502"}));
-    EXPECT_EQ(told("drawer"), (Told{"21 from z"}));
-    EXPECT_TRUE(told("01_cam_move").empty());
-
-    // The same seen from location 3, room 4, camera 5 leaves the zone hidden;
-    // the "in_msg" code starts a flight like a click.
-    CVirtualScript::setVarI("cur_loc", 3);
-    CVirtualScript::setVarI("cur_room", 4);
-    CVirtualScript::setVarI("cur_cam", 5);
+    CObject* z = zone("z", {{"in_msg", "4321"}, {"cond_00_param", "done"}});
+    play();
     engine.notify(z, 4321);
-    engine.frame();
-    EXPECT_EQ(told("01_cam_move"), (Told{"6103 from z"}));
-    engine.notify(z, 444);
-    engine.notify(z, 2, spy("00_game_interface"));
     engine.frames(2);
-    EXPECT_FALSE(visible(z));
+    EXPECT_TRUE(RealCameraMover::moving());
+    EXPECT_EQ(gi->nearPlaneObj, h(z));
+    untilBlack();
+    arrive();
+    EXPECT_EQ(script(z)->state, 2);
+    EXPECT_TRUE(visible(coin));
+    back();
+    arrive();
+    // Back, and the zone with it since "done" is not 1.
+    EXPECT_EQ(script(z)->state, 0);
+    EXPECT_TRUE(visible(z));
 }
 
 TEST_F(NearPlaneZone00, FocusOnlyFromItsCamera)
 {
     CObject* z = zone("z", {{"cur_cam", "2"}});
-    engine.frame();
+    play();
     CVirtualScript::setVarI("az_sparkle", 1);
     struct Case
     {

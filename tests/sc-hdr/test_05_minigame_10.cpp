@@ -2,9 +2,14 @@
 // clues decide one grid, the solver's contradictions, the board laid out
 // from the save when the frame starts the game, boxes taken from the
 // palette and off the board with the mouse (through the real board pieces),
-// dropped on cells or sent back, the win once the full grid is right, the
-// frame's codes and a damaged save.
+// dropped on cells or sent back, the win once the full grid is right,
+// shown by the frame's real result display and echoed on the player's
+// click, the real starter that starts and closes the game, the frame's
+// codes and a damaged save.
 #include "05_minigame_10.h"
+#include "RealStarter.h"
+#include "ResultDisplay.h"
+#include "SpyNotes.h"
 #include "ZoneFixture.h"
 
 #include <OgreMaterialManager.h>
@@ -55,7 +60,9 @@ protected:
     void SetUp() override
     {
         ZoneFixture::SetUp();
-        spies({"00_minigame_starter", "00_minigame_interf", "interface"});
+        overlays.reset(new tq::OverlayScope());
+        spies({"00_loader", "interface"});
+        tq::ResultDisplay::add(engine);
         camera = engine.addObject("Camera");
         board = engine.addObject("05_minigame_10.scene");
         Ogre::SceneNode* under = board->getNode();
@@ -108,11 +115,26 @@ protected:
         game = prop("05_minigame_10", "05_minigame_10.sc");
         engine.frame();
         if (start)
-        {
-            engine.notify(game, 1200, spy("00_minigame_starter"));
-            engine.frames(2);
-        }
+            startGame();
         forgetTold();
+    }
+    /// The game started by the real starter: at its creation the first
+    /// time, by the menu's choice again after.
+    void startGame()
+    {
+        if (!starter)
+            starter = tq::RealStarter::add(engine, 10);
+        else
+            tq::RealStarter::again(engine, starter);
+        engine.frames(4);
+    }
+    /// The player clicks while the result is shown.
+    void clickResult()
+    {
+        mInput->mLeftDown = true;
+        engine.frame();
+        mInput->mLeftDown = false;
+        engine.frames(3);
     }
 
     sc_05_minigame_10* script() { return tq::HeadlessEngine::scriptOf<sc_05_minigame_10>(game); }
@@ -152,6 +174,8 @@ protected:
     CObject* light = nullptr;
     CObject* palette[4] = {};
     CObject* boxes[17] = {};
+    std::unique_ptr<tq::OverlayScope> overlays;
+    CObject* starter = nullptr;
     CObject* game = nullptr;
 };
 
@@ -233,8 +257,7 @@ TEST_F(Grid0510, ASavedPuzzleIsKeptAndLaidOutWhenTheFrameStarts)
     EXPECT_EQ(saved(3), -1); // not made anew
     EXPECT_FALSE(visible(palette[0]));
 
-    engine.notify(game, 1200, spy("00_minigame_starter"));
-    engine.frames(2);
+    startGame();
     EXPECT_EQ(board->getNode()->getParent(), camera->getNode());
     EXPECT_TRUE(visible(palette[2]));
     EXPECT_EQ(material(palette[2]), "05_06_game_box_02");
@@ -256,8 +279,7 @@ TEST_F(Grid0510, ASavedPuzzleIsKeptAndLaidOutWhenTheFrameStarts)
     EXPECT_EQ(script()->timer, 0);
 
     CVirtualScript::setConfigI("show_hint_in_minigames", 1);
-    engine.notify(game, 1200, spy("00_minigame_starter"));
-    engine.frames(2);
+    startGame();
     EXPECT_EQ(told("interface"), (Told{"16010"}));
 }
 
@@ -280,7 +302,7 @@ TEST_F(Grid0510, BoxesGoOnFreeCellsOrBackAndTheRightFullGridWins)
     EXPECT_EQ(material(boxes[15]), "05_06_game_box_01");
     settle();
     EXPECT_EQ(boxes[15]->getNode()->getPosition(), cellPos(15));
-    EXPECT_TRUE(told("00_minigame_interf").empty());
+    EXPECT_FALSE(tq::ResultDisplay::showing());
 
     // Taken off the board and dropped beside it: back to the palette.
     drag(boxes[15], vec3(30.0f, 30.0f, 0.0f));
@@ -290,9 +312,9 @@ TEST_F(Grid0510, BoxesGoOnFreeCellsOrBackAndTheRightFullGridWins)
 
     engine.clearLog();
     drag(palette[0], cellPos(15));
-    EXPECT_TRUE(told("00_minigame_interf").empty()); // not before the box arrives
+    EXPECT_FALSE(tq::ResultDisplay::showing()); // not before the box arrives
     settle();
-    EXPECT_EQ(told("00_minigame_interf"), (Told{"1100 from 05_minigame_10"}));
+    EXPECT_TRUE(tq::ResultDisplay::showing());
     EXPECT_NE(engine.log().find("\nYOU WIN !!!"), std::string::npos);
     EXPECT_EQ(script()->solved, 1);
 
@@ -304,10 +326,13 @@ TEST_F(Grid0510, BoxesGoOnFreeCellsOrBackAndTheRightFullGridWins)
     EXPECT_FALSE(visible(highlight));
 
     // The frame's echo, the save and the close.
-    engine.notify(game, 1100, spy("00_minigame_interf"));
+    // The player's click on the result: the display's echo ends the game,
+    // the starter sends the loader back to the menu and closes the game.
+    clickResult();
     engine.notify(game, 2000);
     engine.frames(2);
-    EXPECT_EQ(told("00_minigame_starter"), (Told{"1200 from 05_minigame_10"}));
+    EXPECT_EQ(told("00_loader"), (Told{"1200 from 00_minigame_starter"}));
+    EXPECT_EQ(board->getNode()->getParent(), gApp.mSceneMgr->getRootSceneNode());
     EXPECT_EQ(told("interface"), (Told{"100"}));
     EXPECT_EQ(CVirtualScript::getVarI("5_10_variable_game_end"), 1);
     EXPECT_EQ(saved(15), 15);
@@ -325,7 +350,7 @@ TEST_F(Grid0510, TheSpareBoxCountsWhenItCompletesTheGrid)
     EXPECT_EQ(script()->state[16], 15);
     EXPECT_EQ(script()->state[15], -1);
     settle();
-    EXPECT_EQ(told("00_minigame_interf"), (Told{"1100 from 05_minigame_10"}));
+    EXPECT_TRUE(tq::ResultDisplay::showing());
 }
 
 TEST_F(Grid0510, AClickWithoutMovingKeepsTheBoxInHand)
@@ -393,8 +418,7 @@ TEST_F(Grid0510, ClosedWithABoxInHandTheGameStartsWithEmptyHands)
     EXPECT_EQ(script()->inHand, 15);
     engine.notify(game, 1300);
     engine.frames(2);
-    engine.notify(game, 1200, spy("00_minigame_starter"));
-    engine.frames(2);
+    startGame();
     EXPECT_EQ(script()->dragState, 0);
     EXPECT_EQ(script()->inHand, -1);
     EXPECT_FALSE(visible(boxes[15]));
@@ -410,8 +434,7 @@ TEST_F(Grid0510, ADamagedSaveGivesANewPuzzle)
     CVirtualScript::setVarI("5_10_variable_4", 37); // no cell
     create(false);
     engine.clearLog();
-    engine.notify(game, 1200, spy("00_minigame_starter"));
-    engine.frames(2);
+    startGame();
     EXPECT_NE(engine.log().find("\nWARNING: 05_minigame_10: damaged saved state"), std::string::npos);
     int cells[16];
     EXPECT_EQ(solutions(script()->state, cells), 1);

@@ -1,8 +1,9 @@
-// The lever run on the headless engine: the start that puts the camera on
-// the wagon and resets the levers and the counter, levers pulled through
-// their real hot-zone pieces, the run decided after 57 seconds (a win, or
-// the failure with its fade, reset and pause until the message is
-// dismissed), the pause, the quit and the frame's echo.
+// The lever run on the headless engine with the real tip window of
+// "interface": the start that puts the camera on the wagon and resets the
+// levers and the counter, levers pulled through their real hot-zone pieces,
+// the hint that pauses the ride until it is clicked away, the run decided
+// after 57 seconds (a win, or the failure with its fade, reset and pause
+// until the message is dismissed), the pause, the quit and the frame's echo.
 #include "00_interface.h"
 #include "05_minigame_25.h"
 #include "BoardFixture.h"
@@ -16,6 +17,8 @@
 #include <OgreTextureUnitState.h>
 #include <Overlay/OgreOverlay.h>
 #include <Overlay/OgreOverlayManager.h>
+
+#include <fstream>
 
 namespace
 {
@@ -41,10 +44,7 @@ protected:
                                            &whole, 0);
         spies({"00_minigame_starter", "00_minigame_interf", "00_loader", "05_03_Vagon01", "05_03_tonel_door_anim",
                "05_04_scene", "01_cam_move"});
-        if (realInterface)
-            tip = tq::RealInterface::add(engine, 5);
-        else
-            spies({"interface"});
+        tip = tq::RealInterface::add(engine, 5);
         engine.addObject("Camera");
         engine.addObject("05_minigame_10.scene");
         worker = prop("01_hero_worker");
@@ -63,7 +63,15 @@ protected:
     {
         game = prop("05_minigame_25", "05_minigame_25.sc");
         engine.frame();
+        menu = tq::HeadlessEngine::scriptOf<sc_00_interface>(tip);
+        ASSERT_NE(menu, nullptr);
         forgetTold();
+    }
+    /// The tip the window shows once it has faded in (0: none).
+    int tipShown()
+    {
+        tq::RealInterface::settle(engine);
+        return menu->mMenus[sc_00_interface::MENU_TIP].state == 2 ? menu->mTipCode : 0;
     }
     void start()
     {
@@ -107,8 +115,8 @@ protected:
     }
 
     std::unique_ptr<tq::OverlayScope> overlays;
-    bool realInterface = false; ///< the real tip window in place of the spy
     CObject* tip = nullptr;
+    sc_00_interface* menu = nullptr;
     CObject* zones[15] = {};
     CObject* levers[15] = {};
     CObject* worker = nullptr;
@@ -132,7 +140,7 @@ TEST_F(Levers0525, TheStartPutsTheCameraOnTheWagonAndCountsTheLevers)
     EXPECT_EQ(digit(1), "05_02_score_05");
     EXPECT_EQ(tq::subMaterial(levers[4], 1), "05_Rubilnik/05_Rubilnik2");
     EXPECT_TRUE(visible(zones[4]));
-    EXPECT_TRUE(told("interface").empty()); // no hint unless asked for
+    EXPECT_EQ(tipShown(), 0); // no hint unless asked for
 
     pull(4);
     EXPECT_FALSE(visible(zones[4]));
@@ -145,24 +153,29 @@ TEST_F(Levers0525, TheStartPutsTheCameraOnTheWagonAndCountsTheLevers)
 
     engine.notify(game, 2010);
     engine.frames(2);
-    EXPECT_EQ(told("interface"), (Told{"16016 from 05_minigame_25"}));
+    EXPECT_EQ(tipShown(), 16016);
 }
 
 TEST_F(Levers0525, AllLeversPulledWinWhenTheTimeIsUp)
 {
     create();
+    // Set after the menu script's creation, which clears it.
     CVirtualScript::setConfigI("show_hint_in_minigames", 1);
     start();
-    EXPECT_EQ(told("interface"), (Told{"16016 from 05_minigame_25"}));
+    EXPECT_EQ(tipShown(), 16016);
     // The click on the hint pauses the run until the hint has gone.
-    engine.notify(game, 16016, spy("interface"));
+    gApp.mInput->mLeftDown = true;
+    engine.frame();
+    gApp.mInput->mLeftDown = false;
     engine.frame();
     EXPECT_EQ(script()->paused, 1);
     EXPECT_EQ(spy("05_03_Vagon01")->mAnimSpeed, 0.0f);
-    engine.frames(3, 30.0f);
-    EXPECT_LT(script()->elapsed, 1.0f);
-    engine.notify(game, 26016, spy("interface"));
-    engine.frame();
+    const float before = script()->elapsed;
+    engine.frames(3, 0.1f);
+    EXPECT_EQ(script()->elapsed, before);
+    tq::RealInterface::settle(engine);
+    EXPECT_EQ(tipShown(), 0);
+    EXPECT_EQ(script()->paused, 0);
     EXPECT_EQ(spy("05_03_Vagon01")->mAnimSpeed, 0.25f);
 
     pullAll();
@@ -173,7 +186,7 @@ TEST_F(Levers0525, AllLeversPulledWinWhenTheTimeIsUp)
     EXPECT_EQ(told("00_minigame_interf"), (Told{"1100 from 05_minigame_25"}));
     EXPECT_EQ(told("00_loader"), (Told{"1500 from 05_minigame_25"}));
     EXPECT_NE(engine.log().find("\nYOU WIN !!!"), std::string::npos);
-    EXPECT_TRUE(told("interface").empty());
+    EXPECT_EQ(tipShown(), 0);
     EXPECT_FALSE(overlayShown("LoaderOverlay2"));
 
     // The frame's echo: the game quits at once and tells the starter so.
@@ -207,7 +220,7 @@ TEST_F(Levers0525, ALeverLeftFadesToBlackAndRestartsTheRunPaused)
     // Three seconds to black; then the levers are back and the ride again.
     EXPECT_NEAR(script()->fadeAlpha, 1.0f / 3.0f, 1e-4f);
     engine.frames(3, 0.5f);
-    EXPECT_EQ(told("interface"), (Told{"16017 from 05_minigame_25"}));
+    EXPECT_EQ(menu->mTipCode, 16017);
     EXPECT_TRUE(told("00_minigame_interf").empty());
     EXPECT_EQ(CVirtualScript::getConfigI("minigame_ending"), 1);
     EXPECT_FALSE(visible(zones[0]));
@@ -223,7 +236,8 @@ TEST_F(Levers0525, ALeverLeftFadesToBlackAndRestartsTheRunPaused)
     EXPECT_EQ(told("05_03_Vagon01"), (Told{"1", "100 from 05_minigame_25"}));
     EXPECT_EQ(script()->paused, 1);
     EXPECT_LT(script()->elapsed, 0.2f);
-    engine.notify(game, 16017, spy("interface"));
+    EXPECT_EQ(tipShown(), 16017);
+    tq::RealInterface::click(engine);
     engine.frames(3, 0.5f);
     EXPECT_EQ(script()->paused, 0);
     EXPECT_FALSE(overlayShown("LoaderOverlay2"));
@@ -235,7 +249,11 @@ TEST_F(Levers0525, AMessageDismissedDuringTheFadeRestartsWithoutPause)
     create();
     start();
     runOut();
-    engine.notify(game, 16017, spy("interface"));
+    // The message is up while the fade still runs; the player clicks it away.
+    engine.frames(5, 0.25f);
+    EXPECT_LT(script()->fadeAlpha, 1.0f);
+    ASSERT_EQ(menu->mMenus[sc_00_interface::MENU_TIP].state, 2);
+    tq::RealInterface::click(engine);
     engine.frames(8, 0.5f);
     EXPECT_EQ(script()->running, 1);
     EXPECT_EQ(script()->paused, 0);
@@ -265,30 +283,22 @@ TEST_F(Levers0525, TheFramePausesAndSaves)
     engine.frames(3, 30.0f);
     EXPECT_LT(script()->elapsed, 1.0f);
     EXPECT_EQ(script()->running, 1);
+    menu->mCurSave = 0; // the player's profile
     engine.notify(game, 1500);
     engine.notify(game, 2000);
     engine.frames(2);
     EXPECT_EQ(script()->paused, 0);
-    EXPECT_EQ(told("interface"), (Told{"100"}));
+    // The menu script wrote the profile's saved game.
+    EXPECT_TRUE(std::ifstream(gApp.mAppState.getSaveFolderA("save_00.sav", false)).good());
     EXPECT_TRUE(CVirtualScript::isGameEndSet(5, 25));
 }
 
-// With the real tip window of "interface": what it answers is what the ride
-// hears.
-class LeversWithTip : public Levers0525
-{
-protected:
-    LeversWithTip() { realInterface = true; }
-};
-
-TEST_F(LeversWithTip, TheHintClickedAwayLetsTheRideGoOnToItsDecision)
+TEST_F(Levers0525, TheHintClickedAwayLetsTheRideGoOnToItsDecision)
 {
     create();
     // Set after the menu script's creation, which clears it.
     CVirtualScript::setConfigI("show_hint_in_minigames", 1);
     start();
-    auto* menu = tq::HeadlessEngine::scriptOf<sc_00_interface>(tip);
-    ASSERT_NE(menu, nullptr);
     tq::RealInterface::settle(engine);
     ASSERT_EQ(menu->mMenus[sc_00_interface::MENU_TIP].state, 2); // the hint is up
     EXPECT_EQ(menu->mTipCode, 16016);
@@ -305,12 +315,11 @@ TEST_F(LeversWithTip, TheHintClickedAwayLetsTheRideGoOnToItsDecision)
     EXPECT_EQ(told("00_minigame_interf"), (Told{"1100 from 05_minigame_25"}));
 }
 
-TEST_F(LeversWithTip, TheFailureMessageClickedAwayStartsTheRideAgain)
+TEST_F(Levers0525, TheFailureMessageClickedAwayStartsTheRideAgain)
 {
     create();
     start();
     runOut();
-    auto* menu = tq::HeadlessEngine::scriptOf<sc_00_interface>(tip);
     engine.frames(10, 0.5f); // the fade to black and back; the message is up
     ASSERT_EQ(menu->mMenus[sc_00_interface::MENU_TIP].state, 2);
     EXPECT_EQ(menu->mTipCode, 16017);
@@ -322,7 +331,7 @@ TEST_F(LeversWithTip, TheFailureMessageClickedAwayStartsTheRideAgain)
     EXPECT_GT(script()->elapsed, 0.5f);
 }
 
-TEST_F(LeversWithTip, TheFailureMessageClosedWithoutAClickStillLetsTheRideGoOn)
+TEST_F(Levers0525, TheFailureMessageClosedWithoutAClickStillLetsTheRideGoOn)
 {
     create();
     start();

@@ -2,9 +2,13 @@
 // over the corner blocks, the board laid out from the save when the frame
 // starts the game, boxes held with the mouse (through the real box pieces)
 // that step only onto free orthogonal neighbours, the selection frame, the
-// win once every group fills its block, the frame's codes and a damaged
-// save.
+// win once every group fills its block, shown by the frame's real result
+// display and echoed on the player's click, the real starter that starts
+// and closes the game, the frame's codes and a damaged save.
 #include "06_minigame_15.h"
+#include "RealStarter.h"
+#include "ResultDisplay.h"
+#include "SpyNotes.h"
 #include "ZoneFixture.h"
 
 #include <OgreMaterialManager.h>
@@ -34,7 +38,9 @@ protected:
     void SetUp() override
     {
         ZoneFixture::SetUp();
-        spies({"00_minigame_starter", "00_minigame_interf", "interface"});
+        overlays.reset(new tq::OverlayScope());
+        spies({"00_loader", "interface"});
+        tq::ResultDisplay::add(engine);
         camera = engine.addObject("Camera");
         board = engine.addObject("06_minigame_15.scene");
         Ogre::SceneNode* under = board->getNode();
@@ -71,16 +77,33 @@ protected:
         return cells;
     }
 
+    /// The game, and the starter that starts it (with start) as the menu's
+    /// list does.
     void create(bool start = true)
     {
         game = prop("06_minigame_15", "06_minigame_15.sc");
         engine.frame();
         if (start)
-        {
-            engine.notify(game, 1200, spy("00_minigame_starter"));
-            engine.frames(2);
-        }
+            startGame();
         forgetTold();
+    }
+    /// The game started by the real starter: at its creation the first
+    /// time, by the menu's choice again after.
+    void startGame()
+    {
+        if (!starter)
+            starter = tq::RealStarter::add(engine, 15);
+        else
+            tq::RealStarter::again(engine, starter);
+        engine.frames(4);
+    }
+    /// The player clicks while the result is shown.
+    void clickResult()
+    {
+        mInput->mLeftDown = true;
+        engine.frame();
+        mInput->mLeftDown = false;
+        engine.frames(3);
     }
 
     Game* script() { return tq::HeadlessEngine::scriptOf<Game>(game); }
@@ -114,6 +137,8 @@ protected:
     CObject* board = nullptr;
     CObject* frame = nullptr;
     CObject* boxes[16] = {};
+    std::unique_ptr<tq::OverlayScope> overlays;
+    CObject* starter = nullptr;
     CObject* game = nullptr;
 };
 
@@ -154,8 +179,7 @@ TEST_F(Boxes0615, TheFrameStartsTheSavedBoardAndClosesItWithTheCellsSaved)
     EXPECT_EQ(saved(), cells);
     forgetTold();
 
-    engine.notify(game, 1200, spy("00_minigame_starter"));
-    engine.frames(2);
+    startGame();
     EXPECT_EQ(board->getNode()->getParent(), camera->getNode());
     EXPECT_TRUE(visible(boxes[0]));
     EXPECT_EQ(boxes[0]->getNode()->getPosition(), pos(cells[0].first, cells[0].second));
@@ -164,7 +188,7 @@ TEST_F(Boxes0615, TheFrameStartsTheSavedBoardAndClosesItWithTheCellsSaved)
         EXPECT_EQ(material(boxes[i]), "06_07_game_box_0" + std::to_string(i / 4)) << i;
     EXPECT_FALSE(visible(frame));
     EXPECT_TRUE(told("interface").empty()); // no hint unless asked for
-    EXPECT_TRUE(told("00_minigame_interf").empty());
+    EXPECT_FALSE(tq::ResultDisplay::showing());
 
     // The frame comes with the focus, in the colour of its box's group.
     hover(boxes[5]);
@@ -193,8 +217,7 @@ TEST_F(Boxes0615, TheFrameStartsTheSavedBoardAndClosesItWithTheCellsSaved)
     EXPECT_EQ(saved(), cells);
 
     CVirtualScript::setConfigI("show_hint_in_minigames", 1);
-    engine.notify(game, 1200, spy("00_minigame_starter"));
-    engine.frames(2);
+    startGame();
     EXPECT_EQ(told("interface"), (Told{"16015"}));
     EXPECT_EQ(boxes[3]->getNode()->getPosition(), pos(1, 2));
     EXPECT_EQ(script()->selected, -1); // closed with a box in hand, started with none
@@ -236,7 +259,7 @@ TEST_F(Boxes0615, AHeldBoxStepsOnlyOntoAFreeNeighbour)
         EXPECT_EQ(boxes[c.box]->getNode()->getPosition(), pos(c.after.first, c.after.second)) << c.what;
         EXPECT_EQ(script()->pointer.dragState, 0) << c.what;
     }
-    EXPECT_TRUE(told("00_minigame_interf").empty());
+    EXPECT_FALSE(tq::ResultDisplay::showing());
 }
 
 TEST_F(Boxes0615, APressWithoutMovingKeepsTheBoxHeldUntilADragEnds)
@@ -254,10 +277,10 @@ TEST_F(Boxes0615, APressWithoutMovingKeepsTheBoxHeldUntilADragEnds)
     mouseAt(pos(1, 1), false);
     EXPECT_EQ(cellOf(3), std::make_pair(1, 1));
     // The win waits for the box to come to rest.
-    EXPECT_TRUE(told("00_minigame_interf").empty());
+    EXPECT_FALSE(tq::ResultDisplay::showing());
     engine.clearLog();
     settle();
-    EXPECT_EQ(told("00_minigame_interf"), (Told{"1100 from 06_minigame_15"}));
+    EXPECT_TRUE(tq::ResultDisplay::showing());
     EXPECT_NE(engine.log().find("\nYOU WIN !!!"), std::string::npos);
     EXPECT_EQ(script()->gameOver, 1);
     EXPECT_FALSE(visible(frame));
@@ -269,10 +292,13 @@ TEST_F(Boxes0615, APressWithoutMovingKeepsTheBoxHeldUntilADragEnds)
     hover(boxes[3]);
     EXPECT_FALSE(visible(frame));
 
-    engine.notify(game, 1100, spy("00_minigame_interf"));
+    // The player's click on the result: the display's echo ends the game,
+    // the starter sends the loader back to the menu and closes the game.
+    clickResult();
     engine.notify(game, 2000);
     engine.frames(2);
-    EXPECT_EQ(told("00_minigame_starter"), (Told{"1200 from 06_minigame_15"}));
+    EXPECT_EQ(told("00_loader"), (Told{"1200 from 00_minigame_starter"}));
+    EXPECT_EQ(board->getNode()->getParent(), gApp.mSceneMgr->getRootSceneNode());
     EXPECT_EQ(told("interface"), (Told{"100"}));
     EXPECT_EQ(CVirtualScript::getVarI("6_15_variable_game_end"), 1);
     EXPECT_EQ(saved(), ordered());
@@ -328,8 +354,7 @@ TEST_F(Boxes0615, ADamagedSaveGivesANewArrangement)
         cells[c.box] = c.cell;
         save(cells);
         engine.clearLog();
-        engine.notify(game, 1200, spy("00_minigame_starter"));
-        engine.frames(2);
+        startGame();
         EXPECT_NE(engine.log().find("\nWARNING: 06_minigame_15: damaged saved state"), std::string::npos)
             << c.box;
         EXPECT_TRUE(script()->stateValid()) << c.box;
