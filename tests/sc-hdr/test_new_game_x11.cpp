@@ -3,6 +3,7 @@
 // ends the loading window with a click; after the opening cut scenes the
 // player sees room 1 of location 1 and the in-game interface, and may click.
 // ctest: serial
+// ctest: timeout 300
 #include "00_ginterface.h"
 #include "00_interface.h"
 #include "Application.h"
