@@ -117,7 +117,7 @@ CInput::~CInput()
 
 void CInput::capture()
 {
-    applyLateReleases();
+    beginHeldFrame();
     // While playing, the devices are still read so that the window system's
     // queue does not fill up; the listeners ignore what they bring.
     if (mKeyboard)
@@ -254,15 +254,13 @@ void CInput::handlePress(int id)
         button = id == BUTTON_LEFT ? BUTTON_RIGHT : BUTTON_LEFT;
     if (button == BUTTON_RIGHT)
     {
-        mRightDown = true;
-        notePress(kHeldRight);
+        changeHeld(kHeldRight, true);
         return;
     }
     // Every other button clicks like the left one.
     if (mCursorOn)
         Scene::sendMouseButton(true);
-    mLeftDown = true;
-    notePress(kHeldLeft);
+    changeHeld(kHeldLeft, true);
 }
 
 void CInput::handleRelease(int id)
@@ -272,72 +270,126 @@ void CInput::handleRelease(int id)
         button = id == BUTTON_LEFT ? BUTTON_RIGHT : BUTTON_LEFT;
     if (button == BUTTON_RIGHT)
     {
-        if (releaseNow(kHeldRight))
-            mRightDown = false;
+        changeHeld(kHeldRight, false);
         return;
     }
     if (button == BUTTON_LEFT)
     {
         if (mCursorOn)
             Scene::sendMouseButton(false);
-        if (releaseNow(kHeldLeft))
-            mLeftDown = false;
+        changeHeld(kHeldLeft, false);
         return;
     }
     // The middle and extra buttons pressed like the left one, so their
     // release ends that press too; otherwise "left down" would stay set and
     // swallow the next real click.
-    if (mLeftDown)
+    if (mDownNow[kHeldLeft])
     {
         if (mCursorOn)
             Scene::sendMouseButton(false);
-        if (releaseNow(kHeldLeft))
-            mLeftDown = false;
+        changeHeld(kHeldLeft, false);
     }
     if (button == BUTTON_MIDDLE && gApp.mScreenshots && gApp.mWindow)
         gApp.mWindow->writeContentsToTimestampedFile("tolvane_quirn_", ".png");
 }
 
-void CInput::notePress(int index)
+void CInput::changeHeld(int index, bool down)
 {
-    mPressedThisFrame[index] = true;
-    mReleaseNextFrame[index] = false;
+    mDownNow[index] = down;
+    const HeldChange change{index, down};
+    if (mHeldQueue.empty() && showHeld(change))
+    {
+        mDownOnceShown[index] = down;
+        return;
+    }
+    // A full queue takes no more presses, and so only the releases of keys
+    // that would stay down without them.
+    if (mHeldQueue.size() >= kMaxWaiting && (down || !mDownOnceShown[index]))
+        return;
+    mDownOnceShown[index] = down;
+    mHeldQueue.push_back(change);
 }
 
-bool CInput::releaseNow(int index)
+bool CInput::showHeld(const HeldChange& change)
 {
-    if (!mPressedThisFrame[index])
+    const int i = change.index;
+    if (!change.down)
+    {
+        if (!shownDown(i) || mReleaseNextFrame[i])
+            return true;
+        // Pressed in this frame: shown down until the next capture.
+        if (mChangedThisFrame[i])
+        {
+            mReleaseNextFrame[i] = true;
+            return true;
+        }
+        // A press shown in this frame is seen with what was held when it
+        // came (Shift with a letter): a later release waits.
+        if (mPressShown)
+            return false;
+        setShown(i, false);
+        mChangedThisFrame[i] = true;
         return true;
-    mReleaseNextFrame[index] = true;
-    return false;
+    }
+    // Pressed again before the release was seen, or a second key this
+    // frame: the press waits for a later frame.
+    if (mChangedThisFrame[i] || (i < 256 && mKeyShownDown))
+        return false;
+    if (shownDown(i))
+        return true; // no release came between: still the same press
+    setShown(i, true);
+    mChangedThisFrame[i] = true;
+    mPressShown = true;
+    if (i < 256)
+        mKeyShownDown = true;
+    return true;
+}
+
+bool CInput::shownDown(int index) const
+{
+    if (index == kHeldLeft)
+        return mLeftDown;
+    if (index == kHeldRight)
+        return mRightDown;
+    return mKeyDown[index] != 0;
+}
+
+void CInput::setShown(int index, bool down)
+{
+    if (index == kHeldLeft)
+        mLeftDown = down;
+    else if (index == kHeldRight)
+        mRightDown = down;
+    else
+        mKeyDown[index] = down ? 1 : 0;
 }
 
 bool CInput::altHeld() const
 {
-    // Held on the keyboard now, not only shown as held for this frame.
-    return mKeyDown[KEY_LEFT_ALT] != 0 && !mReleaseNextFrame[KEY_LEFT_ALT];
+    return mDownNow[KEY_LEFT_ALT];
 }
 
-void CInput::applyLateReleases()
+void CInput::beginHeldFrame()
 {
-    for (int i = 0; i < 256; ++i)
-        if (mReleaseNextFrame[i])
-            mKeyDown[i] = 0;
-    if (mReleaseNextFrame[kHeldLeft])
-        mLeftDown = false;
-    if (mReleaseNextFrame[kHeldRight])
-        mRightDown = false;
-    std::fill(std::begin(mPressedThisFrame), std::end(mPressedThisFrame), false);
-    std::fill(std::begin(mReleaseNextFrame), std::end(mReleaseNextFrame), false);
+    std::fill(std::begin(mChangedThisFrame), std::end(mChangedThisFrame), false);
+    mPressShown = false;
+    mKeyShownDown = false;
+    for (int i = 0; i < kHeldCount; ++i)
+    {
+        if (!mReleaseNextFrame[i])
+            continue;
+        mReleaseNextFrame[i] = false;
+        setShown(i, false);
+        mChangedThisFrame[i] = true;
+    }
+    while (!mHeldQueue.empty() && showHeld(mHeldQueue.front()))
+        mHeldQueue.pop_front();
 }
 
 void CInput::handleKeyPressed(int key)
 {
     if (key >= 0 && key < 256)
-    {
-        mKeyDown[key] = 1;
-        notePress(key);
-    }
+        changeHeld(key, true);
     // Alt may be let go before F4; the chord counts when F4 went down with it.
     if (key == KEY_F4)
         mAltF4 = altHeld();
@@ -345,8 +397,8 @@ void CInput::handleKeyPressed(int key)
 
 void CInput::handleKeyReleased(int key)
 {
-    if (key >= 0 && key < 256 && releaseNow(key))
-        mKeyDown[key] = 0;
+    if (key >= 0 && key < 256)
+        changeHeld(key, false);
 
     const bool altDown = altHeld();
     if (gApp.mWindow && gApp.mWindow->isFullScreen())

@@ -9,6 +9,7 @@
 #include <ois/OISKeyboard.h>
 #include <ois/OISMouse.h>
 
+#include <deque>
 #include <string>
 
 namespace Ogre
@@ -48,8 +49,8 @@ public:
     void setCursor(bool on);
     bool cursorOn() const { return mCursorOn != 0; }
     /// The left button is down on the mouse now; mLeftDown may still show a
-    /// button let go during this frame.
-    bool leftHeld() const { return mLeftDown && !mReleaseNextFrame[kHeldLeft]; }
+    /// button let go during this frame, or not yet show a press that waits.
+    bool leftHeld() const { return mDownNow[kHeldLeft]; }
 
     // -- OIS listeners: record the event, or ignore it while playing --------
     bool mouseMoved(const OIS::MouseEvent& event) override;
@@ -101,22 +102,51 @@ private:
     OIS::MouseState corrected(const OIS::MouseState& state) const;
 
     // Scripts read the held keys and buttons (mKeyDown, mLeftDown,
-    // mRightDown) once a frame.  A press and its release that arrive within
-    // one frame (a quick tap at a low frame rate) leave the key down for
-    // that frame; the release takes effect at the next capture.  Indexes:
-    // the 256 key codes, then the left and the right button.
+    // mRightDown) once a frame, and see a press only as a change from one
+    // frame to the next.  So every press is shown for at least one frame,
+    // even when its release came in the same frame (the release then takes
+    // effect at the next capture); a key shown down is shown up for a frame
+    // before it is shown down again; at most one key goes down a frame, so
+    // that scripts which take the first held key see each key typed, in
+    // order; and a press is shown with the keys held when it came.  A change
+    // that cannot be shown yet waits in mHeldQueue, and every later change
+    // waits behind it.  Indexes: the 256 key codes, then the left and the
+    // right button.
     static constexpr int kHeldLeft = 256;
     static constexpr int kHeldRight = 257;
-    bool mPressedThisFrame[258] = {};
-    bool mReleaseNextFrame[258] = {};
-    /// Marks a press of a held-state index.
-    void notePress(int index);
-    /// True when the held flag of index may clear now; false when its press
-    /// came in this frame, and the release then waits for the next capture.
-    bool releaseNow(int index);
-    /// Clears the held flags whose release waited for this frame.
-    void applyLateReleases();
-    /// Alt is down on the keyboard (a late release does not count).
+    static constexpr int kHeldCount = 258;
+    /// Presses beyond this many waiting changes are dropped, so that a
+    /// stalled game cannot gather input without bound.
+    static constexpr size_t kMaxWaiting = 128;
+    struct HeldChange
+    {
+        int index;
+        bool down;
+    };
+    std::deque<HeldChange> mHeldQueue;
+    /// Down on the device now, whatever the scripts are shown.
+    bool mDownNow[kHeldCount] = {};
+    /// Down in the view once every waiting change is shown.
+    bool mDownOnceShown[kHeldCount] = {};
+    /// The shown state of the index changed in this frame.
+    bool mChangedThisFrame[kHeldCount] = {};
+    /// Shown down for this frame, already let go: up at the next capture.
+    bool mReleaseNextFrame[kHeldCount] = {};
+    /// A key or button went down in this frame's view.
+    bool mPressShown = false;
+    /// A key went down in this frame's view.
+    bool mKeyShownDown = false;
+
+    /// A press or release of a held-state index as it comes from the device.
+    void changeHeld(int index, bool down);
+    /// Shows the change in this frame's view; false when it must wait.
+    bool showHeld(const HeldChange& change);
+    bool shownDown(int index) const;
+    void setShown(int index, bool down);
+    /// Starts a frame's view: the releases that waited for it, then the
+    /// waiting changes that may be shown in it.
+    void beginHeldFrame();
+    /// Alt is down on the keyboard now.
     bool altHeld() const;
 
     /// F4 went down while left Alt was held.

@@ -8,6 +8,11 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
+#include <string>
+#include <utility>
+#include <vector>
+
 namespace
 {
 using tq::RecordingScript;
@@ -213,14 +218,123 @@ TEST_F(Input, ATapWithinOneFrameIsHeldForThatFrame)
     EXPECT_FALSE(input().mLeftDown);
     EXPECT_FALSE(input().mRightDown);
 
-    // Pressed again in the same frame after the tap: held on.
-    input().handleKeyPressed(30);
-    input().handleKeyReleased(30);
+    // A key held from an earlier frame is let go at once.
+    input().capture();
     input().handleKeyPressed(30);
     input().capture();
-    EXPECT_EQ(input().mKeyDown[30], 1);
     input().handleKeyReleased(30);
     EXPECT_EQ(input().mKeyDown[30], 0);
+}
+
+// What the scripts see, frame by frame, of the presses and releases that
+// came in between: every press is shown, in order, with the keys held when
+// it came.
+struct HeldCase
+{
+    const char* label;
+    /// The events of each frame: "+a" a press, "-a" a release; a, b, s
+    /// (left Shift) are keys, L the left button.
+    std::vector<std::string> frames;
+    /// The held keys and buttons the scripts see in each frame, in the
+    /// order s, a, b, L; frames beyond the events' have none.
+    std::vector<std::string> seen;
+};
+
+class HeldView : public Input, public ::testing::WithParamInterface<HeldCase>
+{
+protected:
+    void feed(const std::string& events)
+    {
+        std::istringstream in(events);
+        std::string event;
+        while (in >> event)
+        {
+            const bool press = event[0] == '+';
+            if (event[1] == 'L')
+                press ? input().handlePress(0) : input().handleRelease(0);
+            else
+            {
+                const int key = event[1] == 'a' ? 30 : event[1] == 'b' ? 48 : 42;
+                press ? input().handleKeyPressed(key) : input().handleKeyReleased(key);
+            }
+        }
+    }
+    std::string seen()
+    {
+        std::string held;
+        for (const auto& [name, key] : {std::pair<char, int>{'s', 42}, {'a', 30}, {'b', 48}})
+            if (input().mKeyDown[key])
+                held += name;
+        if (input().mLeftDown)
+            held += 'L';
+        return held;
+    }
+};
+
+TEST_P(HeldView, ShowsEveryPressInOrder)
+{
+    const HeldCase& c = GetParam();
+    std::vector<std::string> seenFrames;
+    for (size_t frame = 0; frame < c.seen.size(); ++frame)
+    {
+        // As in the game: a capture starts the frame, the devices' events
+        // come during it, then the scripts look.
+        input().capture();
+        if (frame < c.frames.size())
+            feed(c.frames[frame]);
+        seenFrames.push_back(seen());
+    }
+    EXPECT_EQ(seenFrames, c.seen);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Typing, HeldView,
+    ::testing::Values(
+        HeldCase{"OneTap", {"+a -a"}, {"a", ""}},
+        // "aa" typed within one frame: up for a frame between the presses.
+        HeldCase{"SameKeyTwice", {"+a -a +a -a"}, {"a", "", "a", ""}},
+        HeldCase{"SameKeyThreeTimes", {"+a -a +a -a +a -a"}, {"a", "", "a", "", "a", ""}},
+        HeldCase{"PressedAgainAndHeld", {"+a -a +a", "", ""}, {"a", "", "a", "a"}},
+        HeldCase{"HeldKeyLetGoAndPressedAgain", {"+a", "-a +a"}, {"a", "", "a"}},
+        // "ab": one key goes down a frame, so the first held key is the one
+        // typed.
+        HeldCase{"TwoKeysInOrder", {"+a -a +b -b"}, {"a", "b", ""}},
+        HeldCase{"TwoKeysRolledOver", {"+a +b -a -b"}, {"a", "ab", ""}},
+        // Shift let go right after the letter is still seen with it.
+        HeldCase{"ShiftWithALetter", {"+s +a -a -s"}, {"s", "sa", ""}},
+        HeldCase{"ShiftHeldFromBefore", {"+s", "+a -a -s"}, {"s", "sa", ""}},
+        // A key and a click within one frame are seen together.
+        HeldCase{"KeyAndClick", {"+a -a +L -L"}, {"aL", ""}},
+        HeldCase{"DoubleClick", {"+L -L +L -L"}, {"L", "", "L", ""}},
+        HeldCase{"LaterFramesWaitTheirTurn", {"+a -a +a -a", "+b -b"}, {"a", "", "a", "b", ""}}),
+    [](const ::testing::TestParamInfo<HeldCase>& info) { return info.param.label; });
+
+TEST_F(Input, AStalledFrameKeepsABoundedQueueAndLeavesNoKeyDown)
+{
+    // Shift, then a thousand taps while the game stands still, then Shift
+    // let go: the taps beyond the queue's room are dropped, Shift's release
+    // is not.
+    input().capture();
+    input().handleKeyPressed(42);
+    for (int i = 0; i < 1000; ++i)
+    {
+        input().handleKeyPressed(30);
+        input().handleKeyReleased(30);
+    }
+    input().handleKeyReleased(42);
+    int shown = 0;
+    bool wasDown = false;
+    for (int frame = 0; frame < 300; ++frame)
+    {
+        if (input().mKeyDown[30] && !wasDown)
+            ++shown;
+        wasDown = input().mKeyDown[30] != 0;
+        input().capture();
+    }
+    EXPECT_GE(shown, 10);
+    EXPECT_LE(shown, 100);
+    EXPECT_EQ(input().mKeyDown[30], 0);
+    EXPECT_EQ(input().mKeyDown[42], 0);
 }
 
 TEST_F(Input, DebugKeysWorkOnlyWithLog)

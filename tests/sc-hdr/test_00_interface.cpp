@@ -5,6 +5,7 @@
 // difficulty choice and the key chord.  Spies stand in for the loader, the
 // title, the in-game interface and the mini-game starter.
 #include "00_interface.h"
+#include "FakeKeyboard.h"
 #include "HeadlessEngine.h"
 #include "Input.h"
 #include "Log.h"
@@ -738,6 +739,26 @@ TEST_F(Interface, NameEntryLimitsAndRepeat)
     click("NameOk");
     settle();
     EXPECT_EQ(savedValue(0, "name"), "Ann");
+}
+
+TEST_F(Interface, KeysTypedFasterThanTheFramesAreAllTaken)
+{
+    boot({0, -1});
+    settle();
+    // "Ann" typed within one frame through the real input layer, then "aa"
+    // within another: each key reaches the name box, in order.
+    tq::FakeKeyboard keyboard(*gApp.mInput);
+    keyboard.press(OIS::KC_LSHIFT);
+    keyboard.tap(OIS::KC_A);
+    keyboard.release(OIS::KC_LSHIFT);
+    keyboard.tap(OIS::KC_N);
+    keyboard.tap(OIS::KC_N);
+    engine->frames(10);
+    EXPECT_EQ(caption("NameName"), "Ann");
+    keyboard.tap(OIS::KC_A);
+    keyboard.tap(OIS::KC_A);
+    engine->frames(10);
+    EXPECT_EQ(caption("NameName"), "Annaa");
 }
 
 // ---------------------------------------------------------------------------

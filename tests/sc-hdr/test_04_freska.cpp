@@ -56,6 +56,7 @@ protected:
 
 struct SavedCase
 {
+    const char* label;
     int state;
     const char* fresco;
     const char* window;
@@ -76,8 +77,10 @@ TEST_P(Freska04Reload, ShowsTheSavedState)
 }
 
 INSTANTIATE_TEST_SUITE_P(States, Freska04Reload,
-                         ::testing::Values(SavedCase{0, "04_plain", "04_plain"}, SavedCase{1, kLitFresco, "04_plain"},
-                                           SavedCase{2, "04_plain", kWindow}));
+                         ::testing::Values(SavedCase{"Plain", 0, "04_plain", "04_plain"},
+                                           SavedCase{"Lit", 1, kLitFresco, "04_plain"},
+                                           SavedCase{"WindowChanged", 2, "04_plain", kWindow}),
+                         [](const ::testing::TestParamInfo<SavedCase>& info) { return info.param.label; });
 
 TEST_F(Freska04, LightsUpOverTwoAndAHalfSecondsThenFadesIntoTheChangedWindow)
 {
