@@ -6,6 +6,7 @@
 #pragma once
 
 #include "00_ginterface.h"
+#include "00_interface.h"
 #include "Application.h"
 #include "GamePlayer.h"
 #include "Input.h"
@@ -162,6 +163,36 @@ protected:
         std::printf("%s steps %d..%d: %d frames, %.1f s of game time, %.1f s\n", walk.name.c_str(), from,
                     to < 0 ? static_cast<int>(walk.steps.size()) : to, player.frames() - framesBefore,
                     (player.frames() - framesBefore) * player.frameSeconds, seconds);
+    }
+
+    /// The logo screens clicked away up to the name box of a first run.
+    void reachNameBox()
+    {
+        ASSERT_TRUE(player.waitUntil([&] {
+            player.clickAt(0.02f, 0.02f);
+            return GamePlayer::menuShown(sc_00_interface::MENU_NAME);
+        }, 600, "the name box of the first run")) << player.error();
+    }
+
+    /// Plays a location's walkthrough to its end with a trip to the main
+    /// menu (which saves) and "Continue" at its mark "half"; every thread but
+    /// the one asking for the next location ends.  room: the room
+    /// "Continue" must bring back (0: not looked at).
+    void playWithAContinueHalfWay(const Walkthrough& walk, int location, int room = 0)
+    {
+        const int half = walk.markIndex("half");
+        ASSERT_GT(half, 0) << walk.name << " has no mark half";
+        ASSERT_NO_FATAL_FAILURE(playLocation(walk, 0, half));
+        ASSERT_TRUE(player.leaveToMainMenu()) << player.error();
+        ASSERT_TRUE(player.continueGame()) << player.error();
+        EXPECT_EQ(GamePlayer::var("cur_loc"), location);
+        if (room != 0)
+            EXPECT_EQ(GamePlayer::var("cur_room"), room);
+        const std::string where = "location " + std::to_string(location);
+        expectRoomAndInterfaceShown(where + " after continuing");
+        expectCleanLog("the trip to the main menu and back");
+        ASSERT_NO_FATAL_FAILURE(playLocation(walk, half, -1));
+        EXPECT_TRUE(threadsLeft().empty()) << ::testing::PrintToString(threadsLeft());
     }
 
     /// Nothing forbidden in the log since the last look.

@@ -38,21 +38,8 @@ TEST_F(PlayLocationTwo, FromItsLoadingWindowToLocationThreeWithASaveAndContinueH
     expectRoomAndInterfaceShown("location 2 after its load");
     expectCleanLog("location 2's load");
 
-    const tq::Walkthrough two = walkthrough("02.txt");
-    const int half = two.markIndex("half");
-    ASSERT_GT(half, 0) << "02.txt has no mark half";
-    ASSERT_NO_FATAL_FAILURE(playLocation(two, 0, half));
-
-    // Half-way: to the main menu, which saves, and back.
-    ASSERT_TRUE(player.leaveToMainMenu()) << player.error();
-    ASSERT_TRUE(player.continueGame()) << player.error();
-    EXPECT_EQ(tq::GamePlayer::var("cur_loc"), 2);
-    EXPECT_EQ(tq::GamePlayer::var("cur_room"), 3);
-    expectRoomAndInterfaceShown("location 2 after continuing");
-    expectCleanLog("the trip to the main menu and back");
-
-    ASSERT_NO_FATAL_FAILURE(playLocation(two, half, -1));
-    EXPECT_TRUE(threadsLeft().empty()) << ::testing::PrintToString(threadsLeft());
+    // "Continue" brings back the room the save was made in.
+    ASSERT_NO_FATAL_FAILURE(playWithAContinueHalfWay(walkthrough("02.txt"), 2, 3));
     EXPECT_EQ(tq::GamePlayer::var("cur_loc"), 3);
 }
 } // namespace

@@ -397,14 +397,11 @@ const char* const kOpeningProp = R"(<scene formatVersion="0.2.0">
 TEST(SimpleAnimatorProp, AGeneratedPropRestsOpensOnceOnItsCodeAnswersAndStaysOpen)
 {
     tq::TempDir dir;
-    const std::string media = dir.file("media");
-    std::string command = "mkdir -p '" + media + "'";
-    for (const char* name : {"00_rig_box.mesh", "00_anim_cam.skeleton", "00_rig_rest.skeleton",
-                             "00_rig_slide_x.skeleton", "00_rig_slide_x_held.skeleton"})
-        command += " && cp '" TQ_GAME_DIR "/media/" + std::string(name) + "' '" + media + "/'";
-    ASSERT_EQ(std::system(command.c_str()), 0);
-    ASSERT_TRUE(tq::writeFile(dir.file("resources.cfg"), "[General]\nFileSystem=" + media + "\n"));
-    tq::HeadlessEngine engine(dir.file("resources.cfg"));
+    const std::string cfg = tq::gameMediaResources(
+        dir, {"00_rig_box.mesh", "00_anim_cam.skeleton", "00_rig_rest.skeleton", "00_rig_slide_x.skeleton",
+              "00_rig_slide_x_held.skeleton"});
+    ASSERT_FALSE(cfg.empty());
+    tq::HeadlessEngine engine(cfg);
     CObject* asker = engine.addRecorder("asker");
     ASSERT_TRUE(tq::writeFile("room.scene", kOpeningProp));
     Scene::loadScene("room.scene", true);

@@ -11,18 +11,17 @@
 #include <OgreSceneNode.h>
 
 #include <cstdlib>
+#include <initializer_list>
 #include <string>
 
 namespace tq
 {
-/// Copies the character's files from the built game into dir/media and
-/// writes dir/resources.cfg naming that folder only (other media of the
-/// game may need a render system).  Returns the configuration's path.
-inline std::string characterResources(const TempDir& dir)
+/// Copies these files of the built game into dir/media and writes
+/// dir/resources.cfg naming that folder only (other media of the game may
+/// need a render system).  Returns the configuration's path, or "" when a
+/// file could not be copied.
+inline std::string gameMediaResources(const TempDir& dir, std::initializer_list<const char*> files)
 {
-    static const char* const files[] = {"01_guy.mesh",          "01_guy.skeleton",         "01_guy_idle.skeleton",
-                                        "01_guy_walk.skeleton", "01_guy_dlg.skeleton",     "01_guy_rassugd.skeleton",
-                                        "01_guy_lip.skeleton",  "01_guy.material",         "01_guy_stroll.skeleton"};
     const std::string media = dir.file("media");
     std::string command = "mkdir -p '" + media + "'";
     for (const char* name : files)
@@ -31,6 +30,14 @@ inline std::string characterResources(const TempDir& dir)
         return std::string();
     writeFile(dir.file("resources.cfg"), "[General]\nFileSystem=" + media + "\n");
     return dir.file("resources.cfg");
+}
+
+/// The character's files alone, as gameMediaResources gives them.
+inline std::string characterResources(const TempDir& dir)
+{
+    return gameMediaResources(dir, {"01_guy.mesh", "01_guy.skeleton", "01_guy_idle.skeleton", "01_guy_walk.skeleton",
+                                    "01_guy_dlg.skeleton", "01_guy_rassugd.skeleton", "01_guy_lip.skeleton",
+                                    "01_guy.material", "01_guy_stroll.skeleton"});
 }
 
 /// Puts object on a new node named name at position with the character's
